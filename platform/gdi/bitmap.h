@@ -1,6 +1,7 @@
 // Bitmaps of 1, 4, 8 and 24 bits per pixel.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
