@@ -1,0 +1,68 @@
+// The options and the statistics of finished games: one record, loaded and saved whole.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "store/time_history.h"
+
+namespace velinor {
+
+// Red in the low byte, then green, then blue; the high byte stays 0.
+using Colour = uint32_t;
+
+constexpr Colour ColourRgb(uint8_t red, uint8_t green, uint8_t blue) {
+    return static_cast<Colour>(red) | static_cast<Colour>(green) << 8 |
+           static_cast<Colour>(blue) << 16;
+}
+
+constexpr Colour DefaultLineOK = ColourRgb(0, 0x50, 0);
+constexpr Colour DefaultLineVI = ColourRgb(0x80, 0, 0);
+// The colours of traced and of revealed cells sit beside the two line colours but are fixed
+// and never stored.
+constexpr Colour TraceColour = ColourRgb(0xFF, 0xFF, 0);
+constexpr Colour HintColour = ColourRgb(0, 0xFF, 0xFF);
+
+constexpr int PlayerCount = 2;
+constexpr int DifficultyCount = 3;
+
+// At most 7 UTF-16 characters and the terminator.
+using VersionText = std::array<char16_t, 8>;
+constexpr VersionText ProgramVersion = {u'1', u'.', u'3'};
+
+struct PlayerStats {
+    int32_t besttime = 0;
+    int32_t totalplay = 0;
+    int32_t totaltime = 0;
+    int32_t totalpenal = 0;
+    TimeHistory histo{};
+    friend bool operator==(const PlayerStats&, const PlayerStats&) = default;
+};
+
+// Fields start at zero; InitSettings gives them the program's defaults.
+struct Settings {
+    VersionText versionText{};
+    int32_t language = 0;
+    int32_t difficulty = 0;
+    int16_t symbolSet = 0;
+    int16_t player = 0;
+    Colour lineOK = 0;
+    Colour lineVI = 0;
+    // Indexed [player][difficulty]; the flat slot player * 3 + difficulty is the same order.
+    std::array<std::array<PlayerStats, DifficultyCount>, PlayerCount> stats{};
+    friend bool operator==(const Settings&, const Settings&) = default;
+};
+
+// Defaults, then the stored record, then the difficulty brought into range (at start-up only).
+void InitSettings(Settings& settings);
+
+// 0, or -1 when the key cannot be opened; a missing or oversized value keeps its field.
+int32_t LoadSettings(Settings& settings);
+
+// The registry's error when the key cannot be created, else the result of closing it.
+int32_t SaveSettings(const Settings& settings);
+
+// Clears the three statistics of the current player; the other player's stay.
+void ResetPlayerStats(Settings& settings);
+
+}  // namespace velinor

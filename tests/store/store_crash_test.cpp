@@ -1,0 +1,152 @@
+// Saves killed at random moments, and two programs saving at once: the store must always hold one
+// whole record of one save.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <iostream>
+#include <random>
+#include <string>
+
+#include "store/registry_schema.h"
+#include "store/settings.h"
+#include "tests/support/temp_store.h"
+
+// Under AddressSanitizer, freed memory held back in the quarantine makes each of the hundreds of
+// forks, and each child's first writes, copy far more pages. Without it this suite still has its
+// bounds checks; use after free in the same code is caught by the other store suites.
+extern "C" const char* __asan_default_options() {
+    return "quarantine_size_mb=0";
+}
+
+namespace velinor {
+namespace {
+
+using test::ReadValues;
+using test::TempStore;
+
+constexpr int KillCount = 300;
+
+// A killed process leaves its writes in the page cache, so syncs play no part here: a folder in
+// memory keeps the test's time independent of how busy the disk is.
+TempStore StoreInMemory() {
+    std::error_code ignored;
+    return std::filesystem::is_directory("/dev/shm", ignored) ? TempStore("/dev/shm") : TempStore();
+}
+
+// Record number g: every field holds g (the 16-bit ones g modulo 2^15), every history names g.
+Settings Generation(int32_t g) {
+    Settings settings;
+    settings.versionText = ProgramVersion;
+    settings.language = g;
+    settings.difficulty = g;
+    settings.symbolSet = static_cast<int16_t>(g % 32768);
+    settings.player = static_cast<int16_t>(g % 32768);
+    settings.lineOK = static_cast<Colour>(g);
+    settings.lineVI = static_cast<Colour>(g);
+    for (auto& playerStats : settings.stats) {
+        for (PlayerStats& stats : playerStats) {
+            stats.besttime = g;
+            stats.totalplay = g;
+            stats.totaltime = g;
+            stats.totalpenal = g;
+            SetHistoryText(stats.histo, "0;1;" + std::to_string(g) + ";");
+        }
+    }
+    return settings;
+}
+
+// The generation the stored record comes from, or -1 when its values do not all agree or any
+// is missing.
+int32_t StoredGeneration() {
+    if (ReadValues(SettingsKeyPath).size() != static_cast<size_t>(SettingsValueCount)) return -1;
+    // Generations are never negative: a field the load did not reach keeps the stand-in -7.
+    Settings loaded = Generation(-7);
+    if (LoadSettings(loaded) != 0 || loaded.language < 0) return -1;
+    return loaded == Generation(loaded.language) ? loaded.language : -1;
+}
+
+// Saves one generation after another until killed; the bound only matters should the parent die.
+[[noreturn]] void SaveUntilKilled(int32_t first) {
+    for (int32_t g = first; g < first + 1'000'000; ++g)
+        SaveSettings(Generation(g));
+    _exit(0);
+}
+
+TEST(StoreCrash, ASaveKilledAtAnyMomentLeavesOneWholeRecord) {
+    TempStore store = StoreInMemory();
+    ASSERT_EQ(SaveSettings(Generation(1)), 0);
+    const std::string log = store.file().string() + "-wal";
+    std::mt19937 random(20240531);
+    // The kill comes at a random moment below this bound after the fork. The bound follows how
+    // far the children get, so that kills keep landing in their first save or two however slow
+    // the machine is at the moment.
+    double boundUs = 5000;
+
+    int32_t last = 1;
+    int storeOpen = 0;
+    int committing = 0;
+    for (int kill = 0; kill < KillCount; ++kill) {
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) SaveUntilKilled(last + 1);
+        std::uniform_real_distribution<double> delayUs(0, boundUs);
+        usleep(static_cast<useconds_t>(delayUs(random)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        // A log left behind means the child died with the store open; a log with frames in it,
+        // that it died committing or copying the commit back into the database.
+        std::error_code noLog;
+        auto logSize = std::filesystem::file_size(log, noLog);
+        storeOpen += !noLog;
+        committing += !noLog && logSize > 0;
+
+        int32_t generation = StoredGeneration();
+        ASSERT_NE(generation, -1) << "after kill " << kill;
+        ASSERT_GE(generation, last) << "a committed save was lost after kill " << kill;
+        // A child that saved nothing had too little time; one that saved twice, more than needed.
+        int32_t saves = generation - last;
+        if (saves == 0) boundUs = std::min(boundUs * 1.2, 100000.0);
+        if (saves >= 2) boundUs = std::max(boundUs * 0.8, 100.0);
+        last = generation;
+    }
+    std::cout << KillCount << " kills: " << storeOpen << " with the store open, " << committing
+              << " of them while committing; " << last - 1 << " saves completed in all\n";
+    EXPECT_GT(committing, 0);
+}
+
+TEST(StoreCrash, TwoCopiesSavingAtOnceLeaveAValidStore) {
+    TempStore store = StoreInMemory();
+    ASSERT_EQ(SaveSettings(Generation(0)), 0);
+    constexpr int Saves = 40;
+    pid_t children[2];
+    for (int copy = 0; copy < 2; ++copy) {
+        children[copy] = fork();
+        ASSERT_GE(children[copy], 0);
+        if (children[copy] == 0) {
+            // Each copy saves its own generations and checks what it reads in between.
+            int failures = 0;
+            for (int i = 1; i <= Saves; ++i) {
+                failures += SaveSettings(Generation((copy + 1) * 1000 + i)) != 0;
+                failures += StoredGeneration() == -1;
+            }
+            _exit(failures);
+        }
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "failed saves or mixed records";
+    }
+    int32_t generation = StoredGeneration();
+    EXPECT_TRUE(generation == 1000 + Saves || generation == 2000 + Saves) << generation;
+}
+
+}  // namespace
+}  // namespace velinor
