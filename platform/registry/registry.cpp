@@ -124,7 +124,8 @@ bool AddKeyPath(RegistryKey& key, const char* keyClass) {
     }
 }
 
-RegResult Hand(std::unique_ptr<RegistryKey> key, RegResult status, HKEY* result) {
+// The key goes to the caller only when it opened; otherwise it is released here.
+RegResult HandOver(std::unique_ptr<RegistryKey> key, RegResult status, HKEY* result) {
     if (status == ErrorSuccess) *result = key.release();
     return status;
 }
@@ -149,7 +150,7 @@ RegResult RegOpenKeyEx(RegistryRoot root, const char* subKey, HKEY* result) {
     RegResult status = OpenStore(*key, SQLITE_OPEN_READWRITE);
     if (status == ErrorSuccess)
         status = Exec(key->db, "BEGIN") ? KeyExists(*key) : ErrorRegistryIoFailed;
-    return Hand(std::move(key), status, result);
+    return HandOver(std::move(key), status, result);
 }
 
 RegResult RegCreateKeyEx(RegistryRoot root, const char* subKey, const char* keyClass,
@@ -159,7 +160,7 @@ RegResult RegCreateKeyEx(RegistryRoot root, const char* subKey, const char* keyC
     key->path = OrEmpty(subKey);
     key->writable = true;
     RegResult status = BeginWrite(*key, keyClass);
-    return Hand(std::move(key), status, result);
+    return HandOver(std::move(key), status, result);
 }
 
 RegResult RegQueryValueEx(HKEY key, const char* name, uint32_t* type, void* data, uint32_t* size) {

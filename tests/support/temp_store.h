@@ -15,9 +15,9 @@ namespace velinor::test {
 // Points VELINOR_REGISTRY at a file in a fresh folder while it lives; removes the folder after.
 class TempStore {
   public:
-    TempStore() {
+    explicit TempStore(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
         if (const char* previous = std::getenv("VELINOR_REGISTRY")) previous_ = previous;
-        std::string pattern = (std::filesystem::temp_directory_path() / "velinor-XXXXXX").string();
+        std::string pattern = (base / "velinor-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
         folder_ = pattern;
         file_ = folder_ / "registry.sqlite3";
