@@ -148,11 +148,11 @@ int Run(const std::string& out) {
         y += 80;
     }
     if (tiles) {
-        s.Caption(4, y, "144 cell tiles 140 x 20, 8 bits");
+        s.Caption(4, y, "144 cell tiles, 8 bits");
         BitBlt(s.dc, 4, y + 14, 140, 20, *tiles, 0, 0, Rop::SrcCopy);
     }
     if (std::optional<Bitmap> toolbar = s.Load(128)) {
-        s.Caption(160, y, "128 toolbar");
+        s.Caption(160, y, "128 toolbar, 4 bits");
         BitBlt(s.dc, 160, y + 14, 102, 17, *toolbar, 0, 0, Rop::SrcCopy);
     }
     s.Caption(280, y, "icon 128");

@@ -6,7 +6,6 @@
 #include <fstream>
 #include <iostream>
 #include <optional>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,12 +21,30 @@ struct Named {
     int size = 0;
 };
 
+// A whole decimal number, or -1.
+int NumberOf(const std::string& text) {
+    if (text.empty() || text.size() > 6 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return -1;
+    return std::stoi(text);
+}
+
 std::optional<Named> NameOf(const std::string& path) {
-    static const std::regex bitmap(R"((^|/)bitmap-(\d+)-[a-z0-9-]+\.png$)");
-    static const std::regex icon(R"((^|/)icon-(\d+)-(\d+)\.png$)");
-    std::smatch m;
-    if (std::regex_search(path, m, bitmap)) return Named{"Bitmap", std::stoi(m[2]), 0};
-    if (std::regex_search(path, m, icon)) return Named{"Icon", std::stoi(m[2]), std::stoi(m[3])};
+    std::string name = path.substr(path.find_last_of('/') + 1);
+    if (name.size() < 4 || name.substr(name.size() - 4) != ".png") return std::nullopt;
+    name.resize(name.size() - 4);
+    std::vector<std::string> parts;
+    for (size_t start = 0;;) {
+        const size_t dash = name.find('-', start);
+        parts.push_back(name.substr(start, dash - start));
+        if (dash == std::string::npos) break;
+        start = dash + 1;
+    }
+    if (parts.size() >= 3 && parts[0] == "bitmap" && NumberOf(parts[1]) >= 0)
+        return Named{"Bitmap", NumberOf(parts[1]), 0};
+    if (parts.size() == 3 && parts[0] == "icon" && NumberOf(parts[1]) >= 0 &&
+        NumberOf(parts[2]) > 0)
+        return Named{"Icon", NumberOf(parts[1]), NumberOf(parts[2])};
     return std::nullopt;
 }
 

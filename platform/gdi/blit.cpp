@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "platform/gdi/raster.h"
@@ -75,95 +76,103 @@ void PatternFill(Bitmap& dst, const Rect& area, const Brush& brush, Rop rop) {
 
 namespace {
 
-using raster::Terms;
-
-// Terms for every value of a palette source: the copy's inner loop is then one lookup.
-struct SourceTerms {
-    std::array<Terms, 256> byValue{};
-
-    SourceTerms(const DC& dst, const Bitmap& src, Rop rop) {
-        const Bitmap& target = *dst.SelectedBitmap();
-        const size_t entries = src.Palette().size();
-        for (size_t i = 0; i < entries; ++i) {
-            COLORREF c = src.BitsPerPixel() == 1 ? (i == 0 ? dst.TextColor() : dst.BkColor())
-                                                 : src.Palette()[i];
-            byValue[i] = raster::TermsOf(rop, target.ValueOf(c), 0, target);
-        }
-    }
+// Which source pixel each destination column (or row) of the area reads: a fixed offset for a
+// plain copy (the area is then already inside the source), one sample per pixel for a stretch
+// (-1 where the sample falls outside the source).
+struct Mapping {
+    int offset = 0;
+    bool stretched = false;
+    std::vector<int> samples;
 };
 
-// True when the map is one run of consecutive source columns (a plain copy, not a stretch).
-bool IsRun(const std::vector<int>& columns) {
-    if (columns.empty() || columns[0] < 0) return false;
-    for (size_t i = 1; i < columns.size(); ++i)
-        if (columns[i] != columns[0] + static_cast<int>(i)) return false;
-    return true;
+// Source index for each destination pixel from `first` on, or -1 outside the source.
+Mapping Samples(int first, int count, int64_t destStart, int64_t destSize, int64_t srcStart,
+                int64_t srcSize, int srcLimit) {
+    Mapping m;
+    m.stretched = true;
+    m.samples.resize(static_cast<size_t>(count));
+    for (int k = 0; k < count; ++k) {
+        const int64_t i = first + k - destStart;
+        const int64_t s = srcStart + ((2 * i + 1) * srcSize) / (2 * destSize);
+        m.samples[k] = s >= 0 && s < srcLimit ? static_cast<int>(s) : -1;
+    }
+    return m;
 }
 
-// Runs op(d, s) over the area with source rows and columns picked by the maps (one entry per
-// destination row and column; -1 leaves that pixel alone).
+// Runs out = op(out, read(in)) over the area.
 template <typename Op>
-void Combine(Bitmap& target, const Rect& area, const Bitmap& src, const std::vector<int>& columns,
-             const std::vector<int>& rows, Op op) {
+void Combine(Bitmap& target, const Rect& area, const Bitmap& src, const Mapping& columns,
+             const Mapping& rows, Op op) {
     const int width = area.Width();
-    const bool run = IsRun(columns);
     for (int j = 0; j < area.Height(); ++j) {
-        if (rows[j] < 0) continue;
-        const uint32_t* in = src.Row(rows[j]);
+        const int sy = rows.stretched ? rows.samples[j] : area.top + j + rows.offset;
+        if (sy < 0) continue;
+        const uint32_t* in = src.Row(sy);
         uint32_t* out = target.Row(area.top + j) + area.left;
-        if (run) {
-            in += columns[0];
+        if (!columns.stretched) {
+            in += area.left + columns.offset;
             for (int i = 0; i < width; ++i)
                 out[i] = op(out[i], in[i]);
         } else {
             for (int i = 0; i < width; ++i)
-                if (columns[i] >= 0) out[i] = op(out[i], in[columns[i]]);
+                if (columns.samples[i] >= 0) out[i] = op(out[i], in[columns.samples[i]]);
         }
     }
 }
 
-void Transfer(DC& dst, const Rect& area, const Bitmap& src, const std::vector<int>& columns,
-              const std::vector<int>& rows, Rop rop) {
-    Bitmap& target = *dst.SelectedBitmap();
-    if (src.HasPalette()) {
-        const SourceTerms terms(dst, src, rop);
-        Combine(target, area, src, columns, rows,
-                [&](uint32_t d, uint32_t s) { return terms.byValue[s].Apply(d); });
-        return;
-    }
-    if (target.HasPalette()) {
-        Combine(target, area, src, columns, rows, [&](uint32_t d, uint32_t s) {
-            return raster::TermsOf(rop, target.ValueOf(s), 0, target).Apply(d);
-        });
-        return;
-    }
-    // Colour onto colour: one loop per operation keeps the common copies fast.
+// One loop per source operation; `read` turns a source value into a destination value.
+template <typename Read>
+void CombineWith(Bitmap& target, const Rect& area, const Bitmap& src, const Mapping& columns,
+                 const Mapping& rows, Rop rop, Read read) {
     switch (rop) {
         case Rop::SrcCopy:
-            Combine(target, area, src, columns, rows, [](uint32_t, uint32_t s) { return s; });
+            Combine(target, area, src, columns, rows,
+                    [&](uint32_t, uint32_t s) { return read(s); });
             break;
         case Rop::SrcAnd:
-            Combine(target, area, src, columns, rows, [](uint32_t d, uint32_t s) { return d & s; });
+            Combine(target, area, src, columns, rows,
+                    [&](uint32_t d, uint32_t s) { return d & read(s); });
             break;
         case Rop::SrcPaint:
-            Combine(target, area, src, columns, rows, [](uint32_t d, uint32_t s) { return d | s; });
+            Combine(target, area, src, columns, rows,
+                    [&](uint32_t d, uint32_t s) { return d | read(s); });
             break;
         default:  // SrcInvert, the last operation with a source
-            Combine(target, area, src, columns, rows, [](uint32_t d, uint32_t s) { return d ^ s; });
+            Combine(target, area, src, columns, rows,
+                    [&](uint32_t d, uint32_t s) { return d ^ read(s); });
             break;
     }
 }
 
-// Source index for each destination pixel from `first` on, or -1 outside the source.
-std::vector<int> SampleMap(int first, int count, int64_t destStart, int64_t destSize,
-                           int64_t srcStart, int64_t srcSize, int srcLimit) {
-    std::vector<int> map(static_cast<size_t>(count));
-    for (int k = 0; k < count; ++k) {
-        const int64_t i = first + k - destStart;
-        const int64_t s = srcStart + ((2 * i + 1) * srcSize) / (2 * destSize);
-        map[k] = s >= 0 && s < srcLimit ? static_cast<int>(s) : -1;
+// The colour a source value shows: a 1-bit source through the destination context's colours.
+COLORREF SourceColour(const DC& dst, const Bitmap& src, uint32_t value) {
+    if (src.BitsPerPixel() == 1) return (value & 1) ? dst.BkColor() : dst.TextColor();
+    return src.ColourOf(value);
+}
+
+void Transfer(DC& dst, const Rect& area, const Bitmap& src, const Mapping& columns,
+              const Mapping& rows, Rop rop) {
+    Bitmap& target = *dst.SelectedBitmap();
+    const uint32_t mask = src.ValueMask();
+    if (target.HasPalette() || src.BitsPerPixel() == 1) {
+        // Worked out once per source value, not per pixel.
+        // (A palette has 2^depth entries, so every masked value has one.)
+        std::array<uint32_t, 256> values;
+        for (size_t v = 0; v < src.Palette().size(); ++v)
+            values[v] = target.ValueOf(SourceColour(dst, src, static_cast<uint32_t>(v)));
+        if (src.HasPalette())
+            CombineWith(target, area, src, columns, rows, rop,
+                        [&](uint32_t s) { return values[s & mask]; });
+        else
+            CombineWith(target, area, src, columns, rows, rop,
+                        [&](uint32_t s) { return target.ValueOf(s); });
+    } else if (src.HasPalette()) {
+        const COLORREF* palette = src.Palette().data();
+        CombineWith(target, area, src, columns, rows, rop,
+                    [=](uint32_t s) { return palette[s & mask]; });
+    } else {
+        CombineWith(target, area, src, columns, rows, rop, [=](uint32_t s) { return s & mask; });
     }
-    return map;
 }
 
 bool NoBitmap(const DC& dc) {
@@ -201,9 +210,25 @@ void StretchBlt(DC& dst, int x, int y, int width, int height, const Bitmap& src,
     }
     const int64_t left = int64_t{x} + dst.ViewportOrg().x;
     const int64_t top = int64_t{y} + dst.ViewportOrg().y;
+    if (width == srcWidth && height == srcHeight) {
+        // A plain copy: keep to the part of the area whose source lies inside the source.
+        Rect inside = Intersect(
+            area,
+            {static_cast<int>(std::clamp<int64_t>(left - srcX, INT32_MIN, INT32_MAX)),
+             static_cast<int>(std::clamp<int64_t>(top - srcY, INT32_MIN, INT32_MAX)),
+             static_cast<int>(std::clamp<int64_t>(left - srcX + src.Width(), INT32_MIN, INT32_MAX)),
+             static_cast<int>(
+                 std::clamp<int64_t>(top - srcY + src.Height(), INT32_MIN, INT32_MAX))});
+        if (inside.IsEmpty()) return;
+        Mapping columns, rows;
+        columns.offset = static_cast<int>(srcX - left);
+        rows.offset = static_cast<int>(srcY - top);
+        Transfer(dst, inside, src, columns, rows, rop);
+        return;
+    }
     Transfer(dst, area, src,
-             SampleMap(area.left, area.Width(), left, width, srcX, srcWidth, src.Width()),
-             SampleMap(area.top, area.Height(), top, height, srcY, srcHeight, src.Height()), rop);
+             Samples(area.left, area.Width(), left, width, srcX, srcWidth, src.Width()),
+             Samples(area.top, area.Height(), top, height, srcY, srcHeight, src.Height()), rop);
 }
 
 void StretchBlt(DC& dst, int x, int y, int width, int height, const DC& src, int srcX, int srcY,

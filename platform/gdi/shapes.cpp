@@ -127,8 +127,8 @@ void FillPath(DC& dc, const std::vector<DevicePoint>& path) {
         low = std::min(low, p.y);
         high = std::max(high, p.y);
     }
-    const int top = static_cast<int>(std::max<int64_t>(low, clip.top));
-    const int bottom = static_cast<int>(std::min<int64_t>(high, clip.bottom));
+    const int top = static_cast<int>(std::clamp<int64_t>(low, clip.top, clip.bottom));
+    const int bottom = static_cast<int>(std::clamp<int64_t>(high, clip.top, clip.bottom));
     std::vector<double> crossings;
     for (int y = top; y < bottom; ++y) {
         const double centre = y + 0.5;

@@ -51,7 +51,7 @@ double Height(int tile, double x, double y) {
     const double d = ArmDistance(tile, x, y);
     const double edge = std::min({x, Side - x, y, Side - y});
     const double keepBevel = std::clamp((d - 2.6) / 1.5, 0.0, 1.0);
-    const double bevel = edge < 1.6 ? (1.6 - edge) * 1.1 * keepBevel : 0.0;
+    const double bevel = edge < 1.3 ? (1.3 - edge) * 0.8 * keepBevel : 0.0;
     const double grain = TileNoise(x, y, Side, 7, 4) * 0.7;
     return grain - bevel - 2.2 * GrooveDepth(d);
 }

@@ -1,0 +1,82 @@
+// The SDL back end on SDL's dummy video driver: the window, the stylus, the title, the loop.
+#include <cstdlib>
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include "platform/sdl/sdl.h"
+#include "tests/platform/window/sample_app.h"
+
+namespace velinor {
+namespace {
+
+using Log = std::vector<std::string>;
+
+struct Sdl : ::testing::Test {
+    static void SetUpTestSuite() { setenv("SDL_VIDEODRIVER", "dummy", 1); }
+};
+
+// A mouse button event from the window, in window pixels.
+void PushButton(uint32_t type, int x, int y) {
+    SDL_Event event{};
+    event.type = type;
+    event.button.windowID = 1;
+    event.button.button = SDL_BUTTON_LEFT;
+    event.button.x = x;
+    event.button.y = y;
+    SDL_PushEvent(&event);
+}
+
+void PushQuit() {
+    SDL_Event event{};
+    event.type = SDL_QUIT;
+    SDL_PushEvent(&event);
+}
+
+TEST_F(Sdl, OpensAWindowTwiceTheScreenAndRunsTheLoopUntilClosed) {
+    SdlBackend backend(2);
+    ASSERT_TRUE(backend.Ok()) << backend.Error();
+    test::SampleApp app;
+    ASSERT_TRUE(app.InitInstance());
+    SDL_Window* window = SDL_GetWindowFromID(1);
+    ASSERT_NE(window, nullptr);
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window, &width, &height);
+    EXPECT_EQ(width, 480);
+    EXPECT_EQ(height, 640);
+    EXPECT_STREQ(SDL_GetWindowTitle(window), "Velinor");
+
+    test::SampleFrame& frame = app.Frame();
+    frame.painter = [](CPaintDC&) {};
+    frame.log.clear();
+    // Window pixels, twice the screen's: the client's (100, 100).
+    PushButton(SDL_MOUSEBUTTONDOWN, 200, 252);
+    PushButton(SDL_MOUSEBUTTONUP, 200, 252);
+    backend.System().RunUntil([&] { return frame.log.size() >= 2; });
+    std::erase(frame.log, "paint");
+    EXPECT_EQ(frame.log, (Log{"down 100,100", "up 100,100"}));
+
+    PushQuit();  // the close box: the frame closes and the loop ends
+    EXPECT_EQ(app.Run(), 0);
+    EXPECT_EQ(app.GetMainWnd(), nullptr);
+}
+
+TEST_F(Sdl, TimersWaitForTheirDueTimeOnTheWallClock) {
+    SdlBackend backend(1);
+    ASSERT_TRUE(backend.Ok()) << backend.Error();
+    test::SampleApp app;
+    ASSERT_TRUE(app.InitInstance());
+    test::SampleFrame& frame = app.Frame();
+    frame.log.clear();
+    uint32_t start = GetTickCount();
+    frame.SetTimer(1, 30);
+    WindowSystem& system = backend.System();
+    system.RunUntil([&] { return frame.log.size() >= 2; });
+    ASSERT_EQ(frame.log.size(), 2u);
+    EXPECT_GE(GetTickCount() - start, 60u);
+    EXPECT_EQ(frame.log[0].rfind("timer 1 at ", 0), 0u);
+}
+
+}  // namespace
+}  // namespace velinor
