@@ -1,0 +1,190 @@
+#include "platform/gdi/text.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/gdi/font.h"
+#include "platform/gdi/raster.h"
+
+namespace velinor {
+namespace {
+
+// UTF-8 to Latin-1: code points above 255 and broken sequences become '?'.
+std::string ToLatin1(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        int extra = lead < 0x80         ? 0
+                    : (lead >> 5) == 6  ? 1
+                    : (lead >> 4) == 14 ? 2
+                    : (lead >> 3) == 30 ? 3
+                                        : -1;
+        if (extra < 0 || i + extra >= utf8.size()) {
+            out.push_back('?');
+            ++i;
+            continue;
+        }
+        uint32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
+        bool broken = false;
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + k]);
+            if ((next & 0xC0) != 0x80) broken = true;
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (broken) {
+            out.push_back('?');
+            ++i;
+            continue;
+        }
+        out.push_back(code <= 0xFF ? static_cast<char>(code) : '?');
+        i += extra + 1;
+    }
+    return out;
+}
+
+int Advance(unsigned char c) {
+    return SystemFont().advances[c];
+}
+
+int Latin1Width(std::string_view text) {
+    int width = 0;
+    for (char c : text)
+        width += Advance(static_cast<unsigned char>(c));
+    return width;
+}
+
+struct Line {
+    std::string text;
+    int width;
+};
+
+void AddWrapped(std::vector<Line>& lines, const std::string& paragraph, int width) {
+    std::string current;
+    size_t start = 0;
+    while (start <= paragraph.size()) {
+        size_t end = paragraph.find(' ', start);
+        if (end == std::string::npos) end = paragraph.size();
+        const std::string word = paragraph.substr(start, end - start);
+        const std::string joined = current.empty() ? word : current + " " + word;
+        if (!current.empty() && Latin1Width(joined) > width) {
+            lines.push_back({current, Latin1Width(current)});
+            current = word;
+        } else {
+            current = joined;
+        }
+        start = end + 1;
+    }
+    lines.push_back({current, Latin1Width(current)});
+}
+
+std::vector<Line> Layout(std::string_view utf8, int width, unsigned format) {
+    const std::string text = ToLatin1(utf8);
+    std::vector<std::string> paragraphs(1);
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n') {
+            paragraphs.back().push_back(c);
+        } else if (!(format & TextSingleLine)) {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            paragraphs.emplace_back();
+        }
+    }
+    std::vector<Line> lines;
+    for (const std::string& p : paragraphs) {
+        if (format & TextWordBreak)
+            AddWrapped(lines, p, width);
+        else
+            lines.push_back({p, Latin1Width(p)});
+    }
+    return lines;
+}
+
+void DrawGlyph(Bitmap& target, const Rect& clip, int64_t penX, int64_t top, unsigned char c,
+               uint32_t ink) {
+    const FontData& font = SystemFont();
+    const EmbeddedImage& sheet = *font.sheet;
+    const int cellX = (c % 16) * font.cellWidth, cellY = (c / 16) * font.cellHeight;
+    for (int gy = 0; gy < font.cellHeight; ++gy) {
+        const int64_t y = top + gy;
+        if (y < clip.top || y >= clip.bottom) continue;
+        const uint8_t* row = sheet.pixels + static_cast<size_t>(cellY + gy) * sheet.width + cellX;
+        uint32_t* out = target.Row(static_cast<int>(y));
+        for (int gx = 0; gx < font.cellWidth; ++gx) {
+            const int64_t x = penX + gx - font.originX;
+            if (row[gx] != 0 && x >= clip.left && x < clip.right) out[x] = ink;
+        }
+    }
+}
+
+}  // namespace
+
+int TextLineHeight() {
+    return SystemFont().lineHeight;
+}
+
+int TextWidth(std::string_view utf8) {
+    return Latin1Width(ToLatin1(utf8));
+}
+
+Size MeasureText(std::string_view utf8, int width, unsigned format) {
+    const std::vector<Line> lines = Layout(utf8, width, format);
+    Size size{0, static_cast<int>(lines.size()) * TextLineHeight()};
+    for (const Line& line : lines)
+        if (line.width > size.width) size.width = line.width;
+    return size;
+}
+
+int DrawText(DC& dc, std::string_view utf8, const Rect& rect, unsigned format) {
+    const int64_t width = int64_t{rect.right} - rect.left;
+    const int64_t height = int64_t{rect.bottom} - rect.top;
+    const std::vector<Line> lines =
+        Layout(utf8, static_cast<int>(std::clamp<int64_t>(width, 0, INT32_MAX)), format);
+    const int lineHeight = TextLineHeight();
+    const int total = static_cast<int>(lines.size()) * lineHeight;
+    if (dc.SelectedBitmap() == nullptr) return total;
+    Bitmap& target = *dc.SelectedBitmap();
+    Rect clip = dc.DeviceClip();
+    if (!(format & TextNoClip))
+        clip = Intersect(clip, raster::ClipLogical(dc, rect.left, rect.top, width, height));
+    if (clip.IsEmpty()) return total;
+
+    // Device positions in 64 bits: a rectangle far outside must not overflow.
+    int64_t top = int64_t{rect.top} + dc.ViewportOrg().y;
+    if (format & TextVCentre)
+        top += (height - total) / 2;
+    else if (format & TextBottom)
+        top += height - total;
+    const uint32_t ink = target.ValueOf(dc.TextColor());
+    const Brush background = CreateSolidBrush(dc.BkColor());
+    for (const Line& line : lines) {
+        int64_t left = int64_t{rect.left} + dc.ViewportOrg().x;
+        if (format & TextRight)
+            left += width - line.width;
+        else if (format & TextCentre)
+            left += (width - line.width) / 2;
+        if (dc.GetBkMode() == BkMode::Opaque) {
+            const int64_t box[4] = {std::max<int64_t>(left, clip.left),
+                                    std::max<int64_t>(top, clip.top),
+                                    std::min<int64_t>(left + line.width, clip.right),
+                                    std::min<int64_t>(top + lineHeight, clip.bottom)};
+            if (box[0] < box[2] && box[1] < box[3])
+                raster::PatternFill(target,
+                                    {static_cast<int>(box[0]), static_cast<int>(box[1]),
+                                     static_cast<int>(box[2]), static_cast<int>(box[3])},
+                                    background, Rop::PatCopy);
+        }
+        int64_t pen = left;
+        for (char c : line.text) {
+            DrawGlyph(target, clip, pen, top, static_cast<unsigned char>(c), ink);
+            pen += Advance(static_cast<unsigned char>(c));
+        }
+        top += lineHeight;
+    }
+    return total;
+}
+
+}  // namespace velinor
