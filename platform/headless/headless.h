@@ -84,6 +84,7 @@ class HeadlessDriver final : private Backend {
     bool WaitForInput(std::optional<uint32_t> timeout) override;
     void ScreenChanged() override {}
     void SetTitle(std::string_view title) override { title_ = title; }
+    void SetIcon(const Bitmap&) override {}
 
     static Point ToScreen(int x, int y) { return {x, y + CommandBarHeight}; }
     void Pump() { system_.PumpUntilIdle(); }

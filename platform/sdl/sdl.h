@@ -39,6 +39,7 @@ class SdlBackend final : private Backend {
     bool WaitForInput(std::optional<uint32_t> timeout) override;
     void ScreenChanged() override;
     void SetTitle(std::string_view title) override;
+    void SetIcon(const Bitmap& icon) override;
 
     void Handle(const SDL_Event& event);
     void Present();

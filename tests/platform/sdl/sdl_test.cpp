@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include "platform/gdi/gdi.h"
 #include "platform/sdl/sdl.h"
 #include "tests/platform/window/sample_app.h"
 
@@ -56,6 +57,25 @@ TEST_F(Sdl, OpensAWindowTwiceTheScreenAndRunsTheLoopUntilClosed) {
     backend.System().RunUntil([&] { return frame.log.size() >= 2; });
     std::erase(frame.log, "paint");
     EXPECT_EQ(frame.log, (Log{"down 100,100", "up 100,100"}));
+
+    // What the window shows is the screen, each pixel a 2 x 2 block: the bar's grey at the
+    // right of the bar, the black the frame paints below it.
+    SDL_Renderer* renderer = SDL_GetRenderer(window);
+    ASSERT_NE(renderer, nullptr);
+    auto shown = [&](int x, int y) {
+        uint32_t pixel = 0;
+        SDL_Rect one{x, y, 1, 1};
+        SDL_RenderReadPixels(renderer, &one, SDL_PIXELFORMAT_ARGB8888, &pixel, 4);
+        return pixel & 0xFFFFFF;
+    };
+    frame.painter = [](CPaintDC& dc) {
+        FillRect(dc.Context(), {0, 0, 240, 294}, CreateSolidBrush(RGB(0, 0, 255)));
+    };
+    frame.Invalidate(false);
+    frame.UpdateWindow();
+    EXPECT_EQ(shown(2 * 239 + 1, 2 * 10), 0xC0C0C0u);
+    EXPECT_EQ(shown(2 * 100, 2 * 26), 0x0000FFu);
+    EXPECT_EQ(shown(2 * 239 + 1, 2 * 319 + 1), 0x0000FFu);
 
     PushQuit();  // the close box: the frame closes and the loop ends
     EXPECT_EQ(app.Run(), 0);
