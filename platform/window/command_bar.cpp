@@ -40,6 +40,7 @@ Rect CCommandBar::MenuButtonRect() const {
 }
 
 bool CCommandBar::InsertMenuBar(uint32_t menuId) {
+    popup_.DestroyWindow();  // it shows the menu that goes
     menu_ = LoadMenu(menuId);
     LayOutButtons();
     return menu_ != nullptr;

@@ -28,6 +28,17 @@ void PushButton(uint32_t type, int x, int y) {
     SDL_PushEvent(&event);
 }
 
+// A finger at a place given as fractions of the window.
+void PushFinger(uint32_t type, int64_t finger, float x, float y) {
+    SDL_Event event{};
+    event.type = type;
+    event.tfinger.touchId = 1;
+    event.tfinger.fingerId = finger;
+    event.tfinger.x = x;
+    event.tfinger.y = y;
+    SDL_PushEvent(&event);
+}
+
 void PushQuit() {
     SDL_Event event{};
     event.type = SDL_QUIT;
@@ -58,6 +69,16 @@ TEST_F(Sdl, OpensAWindowTwiceTheScreenAndRunsTheLoopUntilClosed) {
     std::erase(frame.log, "paint");
     EXPECT_EQ(frame.log, (Log{"down 100,100", "up 100,100"}));
 
+    // A finger is the stylus too; a second finger meanwhile is not.
+    frame.log.clear();
+    PushFinger(SDL_FINGERDOWN, 1, 0.25f, 0.5f);
+    PushFinger(SDL_FINGERDOWN, 2, 0.75f, 0.5f);
+    PushFinger(SDL_FINGERUP, 2, 0.75f, 0.5f);
+    PushFinger(SDL_FINGERUP, 1, 0.25f, 0.5f);
+    backend.System().RunUntil([&] { return frame.log.size() >= 2; });
+    std::erase(frame.log, "paint");
+    EXPECT_EQ(frame.log, (Log{"down 60,134", "up 60,134"}));
+
     // What the window shows is the screen, each pixel a 2 x 2 block: the bar's grey at the
     // right of the bar, the black the frame paints below it.
     SDL_Renderer* renderer = SDL_GetRenderer(window);
@@ -76,6 +97,16 @@ TEST_F(Sdl, OpensAWindowTwiceTheScreenAndRunsTheLoopUntilClosed) {
     EXPECT_EQ(shown(2 * 239 + 1, 2 * 10), 0xC0C0C0u);
     EXPECT_EQ(shown(2 * 100, 2 * 26), 0x0000FFu);
     EXPECT_EQ(shown(2 * 239 + 1, 2 * 319 + 1), 0x0000FFu);
+
+    // A window resized to 700 x 700 keeps the whole-number scale 2, centred: 110 pixels of
+    // border at each side, 30 above and below.
+    SDL_SetWindowSize(window, 700, 700);
+    frame.Invalidate(false);
+    frame.UpdateWindow();
+    EXPECT_EQ(shown(110, 30 + 2 * 26), 0x0000FFu);
+    EXPECT_EQ(shown(109, 30 + 2 * 26), 0u);
+    EXPECT_EQ(shown(110 + 2 * 239 + 1, 30 + 2 * 10), 0xC0C0C0u);
+    EXPECT_EQ(shown(110 + 480, 30 + 2 * 10), 0u);
 
     PushQuit();  // the close box: the frame closes and the loop ends
     EXPECT_EQ(app.Run(), 0);
