@@ -23,7 +23,7 @@ constexpr COLORREF Backdrop = RGB(40, 40, 48);
 constexpr COLORREF Label = RGB(220, 220, 220);
 
 struct Sheet {
-    Bitmap page = CreateCompatibleBitmap(420, 760);
+    Bitmap page = CreateCompatibleBitmap(420, 580);
     DC dc{&page};
     bool ok = true;
 

@@ -9,7 +9,8 @@ namespace velinor {
 // The raster operations the program uses. D is the destination, S the source, P the brush:
 // SrcCopy S, SrcAnd D & S, SrcPaint D | S, SrcInvert D ^ S, PatCopy P, PatInvert D ^ P,
 // DstInvert ~D, Blackness 0 (black), Whiteness all ones (white).
-// Each is done as D = (D & A) ^ X with A and X worked out once per source or brush value.
+// Brush operations are done as D = (D & A) ^ X with A and X worked out once per brush colour;
+// copies read palette and 1-bit sources through a table made once per copy.
 enum class Rop {
     SrcCopy,
     SrcAnd,

@@ -1,5 +1,13 @@
 // The headless back end: no window; code feeds the stylus, the keys and the clock, answers the
-// boxes and dialogs, and reads the screen.
+// boxes and dialogs, and reads the screen. For instance:
+//
+//   HeadlessDriver driver;  // the clock at 1000000
+//   app.InitInstance();
+//   driver.AnswerNext([&](CDialog&) { driver.Click(IDOK); });
+//   driver.Command(40005);  // its question is answered OK
+//   driver.Tap(80, 110);
+//   driver.Wait(1000);      // ten ticks of a 100 ms timer, each with its paint
+//   driver.WriteScreenPng("game.png", &error);
 #pragma once
 
 #include <cstdint>
@@ -84,6 +92,7 @@ class HeadlessDriver final : private Backend {
     bool WaitForInput(std::optional<uint32_t> timeout) override;
     void ScreenChanged() override {}
     void SetTitle(std::string_view title) override { title_ = title; }
+    void SetIcon(const Bitmap&) override {}
 
     static Point ToScreen(int x, int y) { return {x, y + CommandBarHeight}; }
     void Pump() { system_.PumpUntilIdle(); }

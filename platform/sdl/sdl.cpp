@@ -5,6 +5,14 @@
 #include "platform/gdi/colour.h"
 
 namespace velinor {
+namespace {
+
+uint32_t Argb(COLORREF c) {
+    return 0xFF000000u | (static_cast<uint32_t>(GetRValue(c)) << 16) |
+           (static_cast<uint32_t>(GetGValue(c)) << 8) | static_cast<uint32_t>(GetBValue(c));
+}
+
+}  // namespace
 
 SdlBackend::SdlBackend(int scale) {
     system_ = std::make_unique<WindowSystem>(static_cast<Backend&>(*this));
@@ -149,10 +157,7 @@ void SdlBackend::Present() {
     for (int y = 0; y < ScreenHeight; ++y) {
         const uint32_t* row = screen.Row(y);
         for (int x = 0; x < ScreenWidth; ++x) {
-            COLORREF c = row[x];
-            pixels_[static_cast<size_t>(y) * ScreenWidth + x] =
-                0xFF000000u | (static_cast<uint32_t>(GetRValue(c)) << 16) |
-                (static_cast<uint32_t>(GetGValue(c)) << 8) | static_cast<uint32_t>(GetBValue(c));
+            pixels_[static_cast<size_t>(y) * ScreenWidth + x] = Argb(row[x]);
         }
     }
     SDL_UpdateTexture(texture_, nullptr, pixels_.data(), ScreenWidth * 4);
@@ -160,6 +165,21 @@ void SdlBackend::Present() {
     SDL_RenderClear(renderer_);
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
     SDL_RenderPresent(renderer_);
+}
+
+void SdlBackend::SetIcon(const Bitmap& icon) {
+    if (window_ == nullptr) return;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, icon.Width(), icon.Height(), 32,
+                                                          SDL_PIXELFORMAT_ARGB8888);
+    if (surface == nullptr) return;
+    for (int y = 0; y < icon.Height(); ++y) {
+        auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface->pixels) +
+                                                static_cast<ptrdiff_t>(y) * surface->pitch);
+        for (int x = 0; x < icon.Width(); ++x)
+            row[x] = Argb(icon.ColourOf(icon.Value(x, y)));
+    }
+    SDL_SetWindowIcon(window_, surface);
+    SDL_FreeSurface(surface);
 }
 
 void SdlBackend::SetTitle(std::string_view title) {

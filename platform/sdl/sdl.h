@@ -1,5 +1,9 @@
 // The SDL back end: the screen in a real window scaled by a whole number, the mouse and touch
 // as the stylus, the keyboard's Enter and Escape, the wall clock as the tick counter.
+//
+//   SdlBackend backend;
+//   if (!backend.Ok()) { report backend.Error(); }
+//   return backend.Run(app);
 #pragma once
 
 #include <cstdint>
@@ -39,6 +43,7 @@ class SdlBackend final : private Backend {
     bool WaitForInput(std::optional<uint32_t> timeout) override;
     void ScreenChanged() override;
     void SetTitle(std::string_view title) override;
+    void SetIcon(const Bitmap& icon) override;
 
     void Handle(const SDL_Event& event);
     void Present();

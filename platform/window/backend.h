@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/gdi/bitmap.h"
+
 namespace velinor {
 
 // Where the tick counter starts: never at 0, which the program reads as "not set".
@@ -26,6 +28,8 @@ class Backend {
     virtual void ScreenChanged() = 0;
 
     virtual void SetTitle(std::string_view title) = 0;
+    // The application's icon, for a back end that shows one.
+    virtual void SetIcon(const Bitmap& icon) = 0;
 };
 
 }  // namespace velinor

@@ -40,8 +40,9 @@ Rect CCommandBar::MenuButtonRect() const {
 }
 
 bool CCommandBar::InsertMenuBar(uint32_t menuId) {
+    popup_.DestroyWindow();  // it shows the menu that goes
     menu_ = LoadMenu(menuId);
-    Invalidate(true);
+    LayOutButtons();
     return menu_ != nullptr;
 }
 
@@ -51,22 +52,24 @@ bool CCommandBar::LoadToolBar(uint32_t toolbarId) {
     images_ = LoadBitmap(static_cast<int>(toolbarId));
     imageSize_ = {toolbar->buttonWidth, toolbar->buttonHeight};
     buttons_.clear();
-    int x = MenuButtonRect().right + ToolbarGap;
     int image = 0;
     for (uint32_t command : toolbar->buttons) {
-        Button button;
-        button.command = command;
-        int width = SeparatorWidth;
-        if (command != ID_SEPARATOR) {
-            button.image = image++;
-            width = toolbar->buttonWidth + 2 * ButtonPadding;
-        }
+        buttons_.push_back({command, command == ID_SEPARATOR ? -1 : image++, {}});
+    }
+    LayOutButtons();
+    return true;
+}
+
+// The toolbar follows the menu button, whichever came first.
+void CCommandBar::LayOutButtons() {
+    int x = MenuButtonRect().right + ToolbarGap;
+    for (Button& button : buttons_) {
+        int width =
+            button.command == ID_SEPARATOR ? SeparatorWidth : imageSize_.width + 2 * ButtonPadding;
         button.rect = {x, 1, x + width, CommandBarHeight - 2};
-        buttons_.push_back(button);
         x += width;
     }
     Invalidate(true);
-    return true;
 }
 
 Rect CCommandBar::ButtonRect(uint32_t command) const {

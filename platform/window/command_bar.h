@@ -52,6 +52,7 @@ class CCommandBar : public CWnd, private PopupMenu::Owner {
     void MenuClosed() override;
     bool KeepsOpen(Point screen) const override;
 
+    void LayOutButtons();
     int ButtonAt(Point p) const;
     void SetPressed(int button);
     void InvalidateMenuButton();

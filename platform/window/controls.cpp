@@ -69,6 +69,20 @@ void DrawGroupBox(DC& dc, const Control& c) {
               TextLeft);
 }
 
+// How far the text is scrolled, as a thin bar along the right (or bottom) edge.
+void DrawScrollThumb(DC& dc, const Control& c, Point most) {
+    Rect track{c.rect.left + 1, c.rect.top + 1, c.rect.right - 1, c.rect.bottom - 1};
+    bool vertical = most.y > 0;
+    int length = vertical ? track.Height() : track.Width();
+    int hidden = vertical ? most.y : most.x;
+    int thumb = std::max(6, length * length / (length + hidden));
+    int at = (length - thumb) * (vertical ? c.scroll.y : c.scroll.x) / hidden;
+    Rect bar = vertical
+                   ? Rect{track.right - 2, track.top + at, track.right, track.top + at + thumb}
+                   : Rect{track.left + at, track.bottom - 2, track.left + at + thumb, track.bottom};
+    FillSolid(dc, bar, FrameLineColour);
+}
+
 void DrawEdit(DC& dc, const Control& c) {
     FillSolid(dc, c.rect, PaperColour);
     FrameSolid(dc, c.rect, FrameLineColour);
@@ -76,10 +90,13 @@ void DrawEdit(DC& dc, const Control& c) {
     Point most = MaxScroll(c);
     Rect layout{area.left - c.scroll.x, area.top - c.scroll.y, area.right + most.x - c.scroll.x,
                 area.bottom + most.y - c.scroll.y};
-    ClipScope clip(dc, area);
-    dc.SetBkMode(BkMode::Transparent);
-    dc.SetTextColor(InkColour);
-    DrawText(dc, c.text, layout, EditFormat(c));
+    {
+        ClipScope clip(dc, area);
+        dc.SetBkMode(BkMode::Transparent);
+        dc.SetTextColor(InkColour);
+        DrawText(dc, c.text, layout, EditFormat(c));
+    }
+    if (most != Point{}) DrawScrollThumb(dc, c, most);
 }
 
 void DrawStaticText(DC& dc, const Control& c) {

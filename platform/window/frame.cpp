@@ -1,5 +1,6 @@
 #include "platform/window/frame.h"
 
+#include "platform/resources/resources.h"
 #include "platform/window/app.h"
 #include "platform/window/command_bar.h"
 #include "platform/window/resources.h"
@@ -11,6 +12,9 @@ bool CFrameWnd::LoadFrame(uint32_t resourceId, uint32_t, CWnd*, void*) {
     constexpr Rect client{0, CommandBarHeight, ScreenWidth, ScreenHeight};
     CreateWindowAt(client, {0, 0, client.Width(), client.Height()}, false);
     if (const StringTemplate* title = FindStringResource(resourceId)) SetWindowText(title->text);
+    if (auto icon = LoadIcon(static_cast<int>(resourceId), 32)) {
+        WindowSystem::Current().GetBackend().SetIcon(*icon);
+    }
     return true;
 }
 

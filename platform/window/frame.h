@@ -12,7 +12,8 @@ class CCommandBar;
 class CFrameWnd : public CWnd {
   public:
     // Makes the window from the resources with this identifier: its title from the string
-    // resource. The frame starts hidden; ShowWindow shows it. Parent and context are unused.
+    // resource, the application's icon from the icon resource. The frame starts hidden;
+    // ShowWindow shows it. Parent and context are unused.
     bool LoadFrame(uint32_t resourceId, uint32_t style = FWS_ADDTOTITLE, CWnd* parent = nullptr,
                    void* context = nullptr);
 

@@ -1,5 +1,6 @@
 // The screen as pixels: a message box, the open menu and a dialog over a game-like frame,
 // checked at points worked out by hand and written out as PNG screenshots.
+#include <array>
 #include <filesystem>
 #include <string>
 
@@ -7,6 +8,7 @@
 
 #include "platform/gdi/gdi.h"
 #include "platform/headless/headless.h"
+#include "platform/window/colour_chooser.h"
 #include "tests/platform/window/shell_fixture.h"
 
 namespace velinor {
@@ -152,6 +154,31 @@ TEST_F(Screens, TheDialogFillsTheScreenAndPaintsItsGraphOnThePictureControl) {
     EXPECT_EQ(At(0, 0), RGB(192, 192, 192));
     EXPECT_EQ(At(5, 5), RGB(192, 192, 192));
     EXPECT_EQ(At(70, 126), Grey);
+}
+
+TEST_F(Screens, TheColourChooserShowsTheCustomColoursAndTheColourChosen) {
+    std::array<COLORREF, 16> custom;
+    custom.fill(RGB(0, 80, 0));
+    CHOOSECOLOR record;
+    record.lStructSize = ChooseColorRecordSize;
+    record.rgbResult = RGB(128, 0, 0);
+    record.lpCustColors = custom.data();
+    record.Flags = CC_RGBINIT | CC_FULLOPEN | CC_SOLIDCOLOR;
+    driver.AnswerNext([&](CDialog& chooser) {
+        // 228 x 272 with its frame, centred under the bar: its client area starts at (7, 56).
+        EXPECT_EQ(chooser.WindowRect(), (Rect{6, 37, 234, 309}));
+        EXPECT_EQ(At(20, 205), RGB(0, 80, 0));   // the first custom colour
+        EXPECT_EQ(At(20, 290), RGB(128, 0, 0));  // the colour so far, from the record
+        // The basic dark red (fourth row, first column) is the colour so far: framed in black.
+        EXPECT_EQ(At(12, 127), Black);
+        EXPECT_EQ(At(12, 144), White);  // the swatch below it: no frame
+        WriteShot(driver, "colour-chooser.png");
+        driver.Tap(20, 205 - CommandBarHeight);
+        EXPECT_EQ(At(20, 290), RGB(0, 80, 0));
+        driver.Click(IDOK);
+    });
+    EXPECT_EQ(ChooseColor(record), 1);
+    EXPECT_EQ(record.rgbResult, RGB(0, 80, 0));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include "platform/gdi/gdi.h"
 #include "platform/sdl/sdl.h"
 #include "tests/platform/window/sample_app.h"
 
@@ -24,6 +25,17 @@ void PushButton(uint32_t type, int x, int y) {
     event.button.button = SDL_BUTTON_LEFT;
     event.button.x = x;
     event.button.y = y;
+    SDL_PushEvent(&event);
+}
+
+// A finger at a place given as fractions of the window.
+void PushFinger(uint32_t type, int64_t finger, float x, float y) {
+    SDL_Event event{};
+    event.type = type;
+    event.tfinger.touchId = 1;
+    event.tfinger.fingerId = finger;
+    event.tfinger.x = x;
+    event.tfinger.y = y;
     SDL_PushEvent(&event);
 }
 
@@ -56,6 +68,45 @@ TEST_F(Sdl, OpensAWindowTwiceTheScreenAndRunsTheLoopUntilClosed) {
     backend.System().RunUntil([&] { return frame.log.size() >= 2; });
     std::erase(frame.log, "paint");
     EXPECT_EQ(frame.log, (Log{"down 100,100", "up 100,100"}));
+
+    // A finger is the stylus too; a second finger meanwhile is not.
+    frame.log.clear();
+    PushFinger(SDL_FINGERDOWN, 1, 0.25f, 0.5f);
+    PushFinger(SDL_FINGERDOWN, 2, 0.75f, 0.5f);
+    PushFinger(SDL_FINGERUP, 2, 0.75f, 0.5f);
+    PushFinger(SDL_FINGERUP, 1, 0.25f, 0.5f);
+    backend.System().RunUntil([&] { return frame.log.size() >= 2; });
+    std::erase(frame.log, "paint");
+    EXPECT_EQ(frame.log, (Log{"down 60,134", "up 60,134"}));
+
+    // What the window shows is the screen, each pixel a 2 x 2 block: the bar's grey at the
+    // right of the bar, the black the frame paints below it.
+    SDL_Renderer* renderer = SDL_GetRenderer(window);
+    ASSERT_NE(renderer, nullptr);
+    auto shown = [&](int x, int y) {
+        uint32_t pixel = 0;
+        SDL_Rect one{x, y, 1, 1};
+        SDL_RenderReadPixels(renderer, &one, SDL_PIXELFORMAT_ARGB8888, &pixel, 4);
+        return pixel & 0xFFFFFF;
+    };
+    frame.painter = [](CPaintDC& dc) {
+        FillRect(dc.Context(), {0, 0, 240, 294}, CreateSolidBrush(RGB(0, 0, 255)));
+    };
+    frame.Invalidate(false);
+    frame.UpdateWindow();
+    EXPECT_EQ(shown(2 * 239 + 1, 2 * 10), 0xC0C0C0u);
+    EXPECT_EQ(shown(2 * 100, 2 * 26), 0x0000FFu);
+    EXPECT_EQ(shown(2 * 239 + 1, 2 * 319 + 1), 0x0000FFu);
+
+    // A window resized to 700 x 700 keeps the whole-number scale 2, centred: 110 pixels of
+    // border at each side, 30 above and below.
+    SDL_SetWindowSize(window, 700, 700);
+    frame.Invalidate(false);
+    frame.UpdateWindow();
+    EXPECT_EQ(shown(110, 30 + 2 * 26), 0x0000FFu);
+    EXPECT_EQ(shown(109, 30 + 2 * 26), 0u);
+    EXPECT_EQ(shown(110 + 2 * 239 + 1, 30 + 2 * 10), 0xC0C0C0u);
+    EXPECT_EQ(shown(110 + 480, 30 + 2 * 10), 0u);
 
     PushQuit();  // the close box: the frame closes and the loop ends
     EXPECT_EQ(app.Run(), 0);
