@@ -161,27 +161,26 @@ TEST(GeneratePuzzle, TheSameSeedGivesTheSamePuzzle) {
     }
 }
 
-TEST(GeneratePuzzle, GridsTooSmallForAPathStayEmpty) {
+TEST(GeneratePuzzle, OddGridSizesStayInsideTheLayers) {
     for (int16_t size : {1, 0, -4}) {
         Board board = EmptyBoard(size);
         SeedRandom(3);
         const int16_t result = GeneratePuzzle(board, SignSymbols);
         if (size == 1) {
-            EXPECT_NE(result, 0) << "one empty cell";
+            EXPECT_NE(result, 0) << "no path fits into one cell";
         }
         EXPECT_EQ(board.solution, Layer{}) << size;
     }
+    // A size beyond the layers generates on all 12 x 12 cells of them.
+    Board board = EmptyBoard(40);
+    SeedRandom(3);
+    GeneratePuzzle(board, SignSymbols);
+    EXPECT_EQ(std::count(board.solution.begin(), board.solution.end(), 0), 0);
 }
 
 TEST(PickPathStart, FindsOnlyEmptyCellsWithTwoEmptyNeighbours) {
     // Only (2, 2) qualifies: each of its two empty neighbours has just one.
-    Board board = BoardFromRows({
-        "1 ─ ─ ─ 1",
-        "2 ─ ─ ─ 2",
-        "3 ─ . . 4",
-        "│ ┌ . ┘ │",
-        "3 └ ─ ─ 4",
-    });
+    Board board = BoardFromRows({"1 ─ ─ ─ 1", "2 ─ ─ ─ 2", "3 ─ . . 4", "│ ┌ . ┘ │", "3 └ ─ ─ 4"});
     for (uint64_t seed = 0; seed < 40; ++seed) {
         // After x and y, the third draw chooses among Down (index 0) and Right (index 2):
         // k = 0 or 3 lands on Down, 1 or 2 steps on to Right.
@@ -209,13 +208,8 @@ TEST(PickPathStart, FindsOnlyEmptyCellsWithTwoEmptyNeighbours) {
 
 TEST(PickPathStart, ScansRowByRowFromARandomCell) {
     // Two cells qualify: (1, 1) and (3, 3), 6th and 18th in row order.
-    const Board board = BoardFromRows({
-        "1 . 2 ─ 2",
-        ". . . 3 │",
-        "4 . 5 │ 3",
-        "│ 5 ┘ . .",
-        "4 6 ─ . 6",
-    });
+    const Board board =
+        BoardFromRows({"1 . 2 ─ 2", ". . . 3 │", "4 . 5 │ 3", "│ 5 ┘ . .", "4 6 ─ . 6"});
     int firstSeen = 0, secondSeen = 0;
     for (uint64_t seed = 0; seed < 100; ++seed) {
         const int sx = static_cast<int>((DrawAfterSeed(seed, 0) & 255) % 5);
@@ -237,13 +231,7 @@ TEST(PickPathStart, ScansRowByRowFromARandomCell) {
 TEST(RandomWalkPath, FollowsTheOnlyWayUntilBoxedInOrLongEnough) {
     // A corridor of empty cells from (0, 0): right along row 0, then down column 4.
     const auto corridor = [] {
-        return BoardFromRows({
-            ". . . . .",
-            "1 ─ ─ 1 .",
-            "2 ─ ─ 2 .",
-            "3 ─ ─ 3 .",
-            "4 ─ ─ 4 .",
-        });
+        return BoardFromRows({". . . . .", "1 ─ ─ 1 .", "2 ─ ─ 2 .", "3 ─ ─ 3 .", "4 ─ ─ 4 ."});
     };
     struct Case {
         int maxLen;
@@ -259,13 +247,8 @@ TEST(RandomWalkPath, FollowsTheOnlyWayUntilBoxedInOrLongEnough) {
         EXPECT_EQ(At(board.solution, k.last.x, k.last.y), 9) << k.maxLen;
         EXPECT_EQ(MarkLine(board, LayerSolution, 0, 0), k.len) << "one joined line";
     }
-    const Board expected = BoardFromRows({
-        "9 ─ ─ ─ ┐",
-        "1 ─ ─ 1 │",
-        "2 ─ ─ 2 │",
-        "3 ─ ─ 3 │",
-        "4 ─ ─ 4 9",
-    });
+    const Board expected =
+        BoardFromRows({"9 ─ ─ ─ ┐", "1 ─ ─ 1 │", "2 ─ ─ 2 │", "3 ─ ─ 3 │", "4 ─ ─ 4 9"});
     Board board = corridor();
     RandomWalkPath(board, {0, 0}, Right, 29, 9);
     EXPECT_EQ(board.solution, expected.solution);
@@ -298,46 +281,20 @@ TEST(RandomWalkPath, LaysOneSelfAvoidingLineOfAtMostMaxLenCells) {
 }
 
 TEST(ExtendEndpoints, AnEndpointMovedIntoACellCanMoveOnInTheSamePass) {
-    Board board = BoardFromRows({
-        "1 ─ 1 . .",
-        "─ ─ ─ ─ ─",
-        "─ ─ ─ ─ ─",
-        "─ ─ . ─ ─",
-        "─ ─ ─ ─ ─",
-    });
+    Board board = BoardFromRows({"1 ─ 1 . .", "─ ─ ─ ─ ─", "─ ─ ─ ─ ─", "─ ─ . ─ ─", "─ ─ ─ ─ ─"});
     EXPECT_EQ(ExtendEndpoints(board), 2);
-    const Board expected = BoardFromRows({
-        "1 ─ ─ ─ 1",
-        "─ ─ ─ ─ ─",
-        "─ ─ ─ ─ ─",
-        "─ ─ . ─ ─",
-        "─ ─ ─ ─ ─",
-    });
+    const Board expected =
+        BoardFromRows({"1 ─ ─ ─ 1", "─ ─ ─ ─ ─", "─ ─ ─ ─ ─", "─ ─ . ─ ─", "─ ─ ─ ─ ─"});
     EXPECT_EQ(board.solution, expected.solution) << "a cell next to no endpoint stays empty";
 }
 
 TEST(ExtendEndpoints, ChoosesBetweenTwoEndpointsByTheChoiceRule) {
-    const Board start = BoardFromRows({
-        "1 ─ 1 . 2",
-        "─ ─ ─ ─ │",
-        "─ ─ ─ ─ ─",
-        "─ ─ ─ ─ ─",
-        "─ ─ ─ ─ ─",
-    });
-    const Layer towardOne = LayerFromRows({
-        "1 ─ ─ 1 2",
-        "─ ─ ─ ─ │",
-        "─ ─ ─ ─ ─",
-        "─ ─ ─ ─ ─",
-        "─ ─ ─ ─ ─",
-    });
-    const Layer towardTwo = LayerFromRows({
-        "1 ─ 1 2 ┐",
-        "─ ─ ─ ─ │",
-        "─ ─ ─ ─ ─",
-        "─ ─ ─ ─ ─",
-        "─ ─ ─ ─ ─",
-    });
+    const Board start =
+        BoardFromRows({"1 ─ 1 . 2", "─ ─ ─ ─ │", "─ ─ ─ ─ ─", "─ ─ ─ ─ ─", "─ ─ ─ ─ ─"});
+    const Layer towardOne =
+        LayerFromRows({"1 ─ ─ 1 2", "─ ─ ─ ─ │", "─ ─ ─ ─ ─", "─ ─ ─ ─ ─", "─ ─ ─ ─ ─"});
+    const Layer towardTwo =
+        LayerFromRows({"1 ─ 1 2 ┐", "─ ─ ─ ─ │", "─ ─ ─ ─ ─", "─ ─ ─ ─ ─", "─ ─ ─ ─ ─"});
     for (uint64_t seed = 0; seed < 40; ++seed) {
         // Right is choice 2, Left choice 3: k = 0, 1 or 2 steps on to the endpoint on the right.
         const uint32_t k = DrawAfterSeed(seed, 0) & 3;

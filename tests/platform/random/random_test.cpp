@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <set>
 #include <vector>
 
 namespace velinor {
@@ -34,14 +33,6 @@ TEST(Random, TheSameSeedReplaysTheSameSequence) {
         EXPECT_EQ(Draw(64), first) << seed;
         SeedRandom(seed + 1);
         EXPECT_NE(Draw(64), first) << seed;
-    }
-}
-
-TEST(Random, EverySeedGivesAVariedSequence) {
-    for (uint64_t seed : {uint64_t{0}, uint64_t{0xA0761D6478BD642F} * 3}) {
-        SeedRandom(seed);
-        const std::vector<uint32_t> values = Draw(16);
-        EXPECT_GT(std::set<uint32_t>(values.begin(), values.end()).size(), 14u) << seed;
     }
 }
 
