@@ -13,80 +13,125 @@ int CountMarked(const Layer& marks) {
     return count;
 }
 
-// A piece's side s is sound when the neighbour there is an endpoint or a piece facing back.
-bool SideSound(const Board& board, const Layer& cells, Cell c, int s) {
-    if (s < Up || s > Left) return false;
-    Cell nb = Neighbour(c, s);
-    if (!InGrid(board, nb.x, nb.y)) return false;
-    int v = cells[CellIndex(nb.x, nb.y)];
-    return v > 0 || HasSide(v, Opposite(s));
+// The cells one trace marked, each listed once when first reached, so that a check visits a
+// line's cells instead of the whole layer.
+struct Trail {
+    std::array<uint8_t, LayerCells> cells;
+    int count = 0;
+};
+
+void AddMark(Board& board, int i, Trail& trail) {
+    int8_t& mark = board.traceMarks[i];
+    if (mark == 0) trail.cells[trail.count++] = static_cast<uint8_t>(i);
+    mark = static_cast<int8_t>(mark + 1);
 }
 
-// Number of neighbours of c holding a piece that faces c.
-int CountLinks(const Board& board, const Layer& cells, Cell c) {
-    int links = 0;
-    for (int d = Up; d <= Left; ++d) {
-        Cell nb = Neighbour(c, d);
-        links += InGrid(board, nb.x, nb.y) && HasSide(cells[CellIndex(nb.x, nb.y)], Opposite(d));
+// The value of cell j, or 0 (empty) for j = -1, off the grid. Without a branch: the checks look at
+// every neighbour of every cell, and what lies there is as good as random.
+int8_t ValueOrEmpty(const Layer& cells, int j) {
+    const int8_t v = cells[j >= 0 ? j : 0];
+    return j >= 0 ? v : 0;
+}
+
+// The side through which a line leaves a cell of value v (a piece) that it entered through side
+// back: OtherSide(v, back), or -1 when v has no side back. One load instead of two digit splits,
+// on the chain from each cell of a walk to the next.
+constexpr std::array<std::array<int8_t, 5>, 256> MakeExitSides() {
+    std::array<std::array<int8_t, 5>, 256> exits{};
+    for (int v = -128; v < 128; ++v) {
+        for (int back = 0; back <= Left; ++back) {
+            exits[static_cast<uint8_t>(v)][back] = static_cast<int8_t>(
+                HasSide(static_cast<int8_t>(v), back) ? OtherSide(v, back) : -1);
+        }
     }
-    return links;
+    return exits;
+}
+constexpr std::array<std::array<int8_t, 5>, 256> ExitSides = MakeExitSides();
+
+int16_t Follow(Board& board, const Layer& cells, int8_t& x, int8_t& y, int16_t dir, Trail& trail) {
+    const int n = GridExtent(board);
+    // The walk keeps its place in locals: the marks it writes might be x and y, as far as the
+    // compiler knows, and would otherwise be reloaded at every step.
+    Cell at{x, y};
+    int16_t result;
+    for (;;) {
+        if (dir < Up || dir > Left) {
+            result = BadDirection;
+            break;
+        }
+        const Cell next = Neighbour(at, dir);
+        if (next.x < 0 || next.y < 0 || next.x >= n || next.y >= n) {
+            result = LeftGrid;
+            break;
+        }
+        const int i = CellIndex(next.x, next.y);
+        const int8_t v = cells[i];
+        if (v > 0) {
+            AddMark(board, i, trail);
+            result = ReachedEndpoint;
+            break;
+        }
+        if (v == 0) {
+            result = NextEmpty;
+            break;
+        }
+        const int exit = ExitSides[static_cast<uint8_t>(v)][Opposite(dir)];
+        if (exit < 0) {
+            result = NotFacingBack;
+            break;
+        }
+        if (board.traceMarks[i] != 0) {
+            result = RanIntoItself;
+            break;
+        }
+        AddMark(board, i, trail);
+        at = next;
+        dir = static_cast<int16_t>(exit);
+    }
+    x = at.x;
+    y = at.y;
+    return result;
+}
+
+// MarkLine, keeping the trail of the cells it marks; returns their number.
+int TraceLine(Board& board, int16_t layer, int8_t x, int8_t y, Trail& trail) {
+    ClearLayer(board.traceMarks);
+    if (!InGrid(board, x, y)) return 0;
+    const Layer& cells = SelectedLayer(board, layer);
+    const int n = GridExtent(board);
+    const int8_t v = cells[CellIndex(x, y)];
+    if (v == 0) return 0;
+    if (v < 0) {
+        const Sides sides = PieceSides(v);
+        for (int dir : {sides.high, sides.low}) {
+            int8_t wx = x, wy = y;
+            Follow(board, cells, wx, wy, static_cast<int16_t>(dir), trail);
+        }
+    } else {
+        for (int d = Up; d <= Left; ++d) {
+            const int j = NeighbourIndex(n, x, y, d);
+            if (j < 0 || !HasSide(cells[j], Opposite(d))) continue;
+            const Cell nb = Neighbour({x, y}, d);
+            int8_t wx = nb.x, wy = nb.y;
+            Follow(board, cells, wx, wy, static_cast<int16_t>(OtherSide(cells[j], Opposite(d))),
+                   trail);
+            AddMark(board, j, trail);
+        }
+    }
+    AddMark(board, CellIndex(x, y), trail);
+    return trail.count;
 }
 
 }  // namespace
 
 int16_t FollowLine(Board& board, int8_t& x, int8_t& y, int16_t dir, int16_t layer) {
-    const Layer& cells = SelectedLayer(board, layer);
-    for (;;) {
-        if (dir < Up || dir > Left) return BadDirection;
-        Cell next = Neighbour({x, y}, dir);
-        if (!InGrid(board, next.x, next.y)) return LeftGrid;
-        int i = CellIndex(next.x, next.y);
-        int v = cells[i];
-        if (v > 0) {
-            board.traceMarks[i] = static_cast<int8_t>(board.traceMarks[i] + 1);
-            return ReachedEndpoint;
-        }
-        if (v == 0) return NextEmpty;
-        int back = Opposite(dir);
-        if (!HasSide(v, back)) return NotFacingBack;
-        if (board.traceMarks[i] != 0) return RanIntoItself;
-        board.traceMarks[i] = 1;
-        x = next.x;
-        y = next.y;
-        dir = static_cast<int16_t>(OtherSide(v, back));
-    }
+    Trail trail;
+    return Follow(board, SelectedLayer(board, layer), x, y, dir, trail);
 }
 
 int16_t MarkLine(Board& board, int16_t layer, int8_t x, int8_t y) {
-    ClearLayer(board.traceMarks);
-    if (!InGrid(board, x, y)) return 0;
-    const Layer& cells = SelectedLayer(board, layer);
-    const Cell start{x, y};
-    int v = cells[CellIndex(x, y)];
-    if (v == 0) return 0;
-    if (v < 0) {
-        Sides sides = PieceSides(v);
-        for (int dir : {sides.high, sides.low}) {
-            Cell walker = start;
-            FollowLine(board, walker.x, walker.y, static_cast<int16_t>(dir), layer);
-        }
-    } else {
-        for (int d = Up; d <= Left; ++d) {
-            Cell nb = Neighbour(start, d);
-            if (!InGrid(board, nb.x, nb.y)) continue;
-            int nv = cells[CellIndex(nb.x, nb.y)];
-            if (!HasSide(nv, Opposite(d))) continue;
-            Cell walker = nb;
-            FollowLine(board, walker.x, walker.y, static_cast<int16_t>(OtherSide(nv, Opposite(d))),
-                       layer);
-            int8_t& mark = board.traceMarks[CellIndex(nb.x, nb.y)];
-            mark = static_cast<int8_t>(mark + 1);
-        }
-    }
-    int8_t& mark = board.traceMarks[CellIndex(x, y)];
-    mark = static_cast<int8_t>(mark + 1);
-    // MarkLine marks grid cells only, so counting over the whole layer counts grid cells.
-    return static_cast<int16_t>(CountMarked(board.traceMarks));
+    Trail trail;
+    return static_cast<int16_t>(TraceLine(board, layer, x, y, trail));
 }
 
 int16_t CheckLayer(Board& board, int16_t layer) {
@@ -102,20 +147,19 @@ int16_t CheckLayer(Board& board, int16_t layer) {
     const int n = GridExtent(board);
     for (int y = 0; y < n; ++y) {
         for (int x = 0; x < n; ++x) {
-            const Cell c{static_cast<int8_t>(x), static_cast<int8_t>(y)};
             const int i = CellIndex(x, y);
-            const int v = cells[i];
+            const int8_t v = cells[i];
             if (v == 0) {
                 ++faults;
             } else if (v > 0) {
                 if (seen[i] == 0) {
-                    MarkLine(board, layer, c.x, c.y);
-                    // Branch-free over the whole layer: traceMarks is 0 outside the grid.
+                    Trail trail;
+                    TraceLine(board, layer, static_cast<int8_t>(x), static_cast<int8_t>(y), trail);
                     int reached = 0;
-                    for (int m = 0; m < LayerCells; ++m) {
-                        const int marked = board.traceMarks[m] != 0;
-                        const int endpoint = marked & (cells[m] > 0);
-                        seen[m] = static_cast<uint8_t>(seen[m] + marked);
+                    for (int t = 0; t < trail.count; ++t) {
+                        const int m = trail.cells[t];
+                        const bool endpoint = cells[m] > 0;
+                        seen[m] = static_cast<uint8_t>(seen[m] + 1);
                         reached += endpoint;
                         errors[m] = static_cast<int8_t>(errors[m] + (endpoint & (cells[m] != v)));
                     }
@@ -125,21 +169,28 @@ int16_t CheckLayer(Board& board, int16_t layer) {
                     }
                     // More endpoints than any puzzle can hold is a fault of its own.
                     if (labelCount < CheckLabelListSize) {
-                        labels[labelCount++] = static_cast<int8_t>(v);
+                        labels[labelCount++] = v;
                     } else {
                         ++faults;
                     }
                 }
-                if (CountLinks(board, cells, c) != 1) {
+                // Links: neighbouring pieces that face this endpoint.
+                int links = 0;
+                for (int d = Up; d <= Left; ++d)
+                    links += HasSide(ValueOrEmpty(cells, NeighbourIndex(n, x, y, d)), Opposite(d));
+                if (links != 1) {
                     errors[i] = static_cast<int8_t>(errors[i] + 1);
                     ++faults;
                 }
             } else {
+                // A side is sound when the neighbour there is an endpoint or a piece facing back.
                 const Sides sides = PieceSides(v);
-                if (SideSound(board, cells, c, sides.low) + SideSound(board, cells, c, sides.high) <
-                    2) {
-                    errors[i] = static_cast<int8_t>(errors[i] + 1);
+                int sound = 0;
+                for (int s : {sides.low, sides.high}) {
+                    const int8_t w = ValueOrEmpty(cells, NeighbourIndex(n, x, y, s));
+                    sound += (w > 0) | HasSide(w, Opposite(s));
                 }
+                if (sound < 2) errors[i] = static_cast<int8_t>(errors[i] + 1);
             }
         }
     }
