@@ -123,7 +123,6 @@ int16_t ExtendEndpoints(Board& board) {
 void ShuffleBytes(LabelTable& table, int count) {
     const int16_t swaps = static_cast<int16_t>(count * 100);
     if (count <= 0 || swaps <= 0) return;
-    // Unsigned from the start: from a signed count the compiler widens for the multiply twice.
     const Remainder modCount(std::min<uint32_t>(static_cast<uint32_t>(count), LabelTable{}.size()));
     // Swapping in a local copy lets the random state stay in registers: the compiler cannot
     // tell the caller's bytes from the state.

@@ -10,10 +10,11 @@ namespace velinor {
 // every 32-bit a and d > 0 (d = 1 wraps m to 0 and gives 0, as it should).
 class Remainder {
   public:
-    explicit constexpr Remainder(uint32_t divisor)
-        : reciprocal_(divisor == 0 ? 0 : UINT64_MAX / divisor + 1), divisor_(divisor) {}
+    // Out of line on purpose: where the compiler sees a divisor come from a signed value it
+    // widens it with a sign word and spends a multiply on that word in every remainder.
+    explicit Remainder(uint32_t divisor);
 
-    constexpr uint32_t operator()(uint32_t a) const {
+    uint32_t operator()(uint32_t a) const {
         __extension__ using Wide = unsigned __int128;
         const uint64_t fraction = reciprocal_ * a;
         return static_cast<uint32_t>((static_cast<Wide>(fraction) * divisor_) >> 64);

@@ -4,24 +4,17 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/gdi/colour.h"
 #include "store/time_history.h"
 
 namespace velinor {
 
-// Red in the low byte, then green, then blue; the high byte stays 0.
-using Colour = uint32_t;
-
-constexpr Colour ColourRgb(uint8_t red, uint8_t green, uint8_t blue) {
-    return static_cast<Colour>(red) | static_cast<Colour>(green) << 8 |
-           static_cast<Colour>(blue) << 16;
-}
-
-constexpr Colour DefaultLineOK = ColourRgb(0, 0x50, 0);
-constexpr Colour DefaultLineVI = ColourRgb(0x80, 0, 0);
+constexpr COLORREF DefaultLineOK = RGB(0, 0x50, 0);
+constexpr COLORREF DefaultLineVI = RGB(0x80, 0, 0);
 // The colours of traced and of revealed cells sit beside the two line colours but are fixed
 // and never stored.
-constexpr Colour TraceColour = ColourRgb(0xFF, 0xFF, 0);
-constexpr Colour HintColour = ColourRgb(0, 0xFF, 0xFF);
+constexpr COLORREF TraceColour = RGB(0xFF, 0xFF, 0);
+constexpr COLORREF HintColour = RGB(0, 0xFF, 0xFF);
 
 constexpr int PlayerCount = 2;
 constexpr int DifficultyCount = 3;
@@ -46,8 +39,8 @@ struct Settings {
     int32_t difficulty = 0;
     int16_t symbolSet = 0;
     int16_t player = 0;
-    Colour lineOK = 0;
-    Colour lineVI = 0;
+    COLORREF lineOK = 0;
+    COLORREF lineVI = 0;
     // Indexed [player][difficulty]; the flat slot player * 3 + difficulty is the same order.
     std::array<std::array<PlayerStats, DifficultyCount>, PlayerCount> stats{};
     friend bool operator==(const Settings&, const Settings&) = default;

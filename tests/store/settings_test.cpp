@@ -46,7 +46,7 @@ Settings Distinct() {
     settings.difficulty = 2;
     settings.symbolSet = 1;
     settings.player = -2;
-    settings.lineOK = ColourRgb(1, 2, 3);
+    settings.lineOK = RGB(1, 2, 3);
     settings.lineVI = 0xFFFFFFFF;
     for (int player = 0; player < PlayerCount; ++player) {
         for (int difficulty = 0; difficulty < DifficultyCount; ++difficulty) {

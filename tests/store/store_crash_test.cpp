@@ -45,8 +45,8 @@ Settings Generation(int32_t g) {
     settings.difficulty = g;
     settings.symbolSet = static_cast<int16_t>(g % 32768);
     settings.player = static_cast<int16_t>(g % 32768);
-    settings.lineOK = static_cast<Colour>(g);
-    settings.lineVI = static_cast<Colour>(g);
+    settings.lineOK = static_cast<COLORREF>(g);
+    settings.lineVI = static_cast<COLORREF>(g);
     for (auto& playerStats : settings.stats) {
         for (PlayerStats& stats : playerStats) {
             stats.besttime = g;
