@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <algorithm>
 
 #include "core/rules_example.h"
 #include "tests/support/board_text.h"
@@ -12,27 +12,19 @@ namespace {
 
 using test::At;
 using test::BoardFromRows;
+using test::LayerFromRows;
 
 Board RulesExampleBoard() {
-    Board board;
-    board.gridSize = RulesExampleSize;
+    Board board{RulesExampleSize};
     for (int x = 0; x < RulesExampleSize; ++x) {
-        for (int y = 0; y < RulesExampleSize; ++y) {
+        for (int y = 0; y < RulesExampleSize; ++y)
             board.solution[CellIndex(x, y)] = RulesExample[y][x];
-        }
     }
     board.player = board.solution;
     return board;
 }
 
-// Endpoints of the solution only, as a game starts.
-Board FreshGame(Board board) {
-    for (int i = 0; i < LayerCells; ++i) {
-        board.player[i] = board.solution[i] > 0 ? board.solution[i] : 0;
-    }
-    return board;
-}
-
+// Marks left by an earlier trace, including the 50 the stylus writes into a partner endpoint.
 Layer MarkPattern() {
     Layer marks{};
     for (int i = 0; i < LayerCells; ++i)
@@ -41,87 +33,56 @@ Layer MarkPattern() {
     return marks;
 }
 
-TEST(FollowLine, ResultCodesAndWhereTheWalkStops) {
-    struct Case {
-        const char* what;
-        Board board;
-        int8_t x, y;
-        int16_t dir;
-        int16_t result;
-        int8_t endX, endY;
+int CountMarked(const Layer& marks) {
+    return static_cast<int>(std::count_if(marks.begin(), marks.end(), [](int8_t m) { return m; }));
+}
+
+// 1 where a cell is marked: how often is not part of the result.
+Layer Marked(const Layer& marks) {
+    Layer ones{};
+    std::transform(marks.begin(), marks.end(), ones.begin(), [](int8_t m) { return m != 0; });
+    return ones;
+}
+
+TEST(FollowLine, ResultCodesWhereTheWalkStopsAndWhatItMarks) {
+    Board board = BoardFromRows({"1 ─ ─ 1", "2 ─ . 2", "3 │ ┌ ┐", "─ ─ └ ┘"});
+    board.solution[CellIndex(2, 1)] = -24;
+    // x, y, dir, layer, result, where the walk stops, cells marked (never the start cell)
+    const int cases[][8] = {
+        {0, 0, Right, LayerPlayer, ReachedEndpoint, 2, 0, 3},
+        {0, 1, Right, LayerPlayer, NextEmpty, 1, 1, 1},
+        {0, 1, Right, LayerSolution, ReachedEndpoint, 2, 1, 3},
+        {0, 0, 0, LayerPlayer, BadDirection, 0, 0, 0},
+        {0, 0, 5, LayerPlayer, BadDirection, 0, 0, 0},
+        {0, 2, Right, LayerPlayer, NotFacingBack, 0, 2, 0},
+        {2, 2, Right, LayerPlayer, RanIntoItself, 2, 2, 4},
+        {1, 3, Left, LayerPlayer, LeftGrid, 0, 3, 1},
+        {3, 0, Right, LayerPlayer, LeftGrid, 3, 0, 0},
+        {9, 0, Right, LayerPlayer, LeftGrid, 9, 0, 0},
     };
-    const Case cases[] = {
-        {"reaches an endpoint", BoardFromRows({"1 ─ ─ 1", ". . . .", ". . . .", ". . . ."}), 0, 0,
-         Right, ReachedEndpoint, 2, 0},
-        {"next cell empty", BoardFromRows({"1 ─ . 1", ". . . .", ". . . .", ". . . ."}), 0, 0,
-         Right, NextEmpty, 1, 0},
-        {"direction 0", BoardFromRows({"1 ─ ─ 1", ". . . .", ". . . .", ". . . ."}), 0, 0, 0,
-         BadDirection, 0, 0},
-        {"direction 5", BoardFromRows({"1 ─ ─ 1", ". . . .", ". . . .", ". . . ."}), 0, 0, 5,
-         BadDirection, 0, 0},
-        {"piece not facing back", BoardFromRows({"1 │ . .", ". . . .", ". . . .", ". . . ."}), 0, 0,
-         Right, NotFacingBack, 0, 0},
-        {"runs into itself", BoardFromRows({". ┌ ┐ .", ". └ ┘ .", ". . . .", ". . . ."}), 1, 0,
-         Right, RanIntoItself, 1, 0},
-        {"leaves the grid", BoardFromRows({"1 ─ ─ ─", ". . . .", ". . . .", ". . . ."}), 0, 0,
-         Right, LeftGrid, 3, 0},
-        {"starts off the grid", BoardFromRows({"1 ─ ─ 1", ". . . .", ". . . .", ". . . ."}), 9, 0,
-         Right, LeftGrid, 9, 0},
-    };
-    for (Case k : cases) {
-        int8_t x = k.x, y = k.y;
-        EXPECT_EQ(FollowLine(k.board, x, y, k.dir, LayerPlayer), k.result) << k.what;
-        EXPECT_EQ(x, k.endX) << k.what;
-        EXPECT_EQ(y, k.endY) << k.what;
+    for (const auto& [x0, y0, dir, layer, result, endX, endY, marked] : cases) {
+        Board b = board;
+        int8_t x = x0, y = y0;
+        EXPECT_EQ(FollowLine(b, x, y, dir, layer), result) << x0 << "," << y0 << " dir " << dir;
+        EXPECT_EQ(Cell(x, y), Cell(endX, endY)) << x0 << "," << y0 << " dir " << dir;
+        EXPECT_EQ(CountMarked(b.traceMarks), marked) << x0 << "," << y0 << " dir " << dir;
     }
 }
 
-TEST(FollowLine, ReadsTheSelectedLayerAndMarksTheCellsItPasses) {
-    Board board = BoardFromRows({"1 ─ ─ 1", ". . . .", ". . . .", ". . . ."});
-    board.player[CellIndex(2, 0)] = 0;
-    int8_t x = 0, y = 0;
-    EXPECT_EQ(FollowLine(board, x, y, Right, LayerSolution), ReachedEndpoint);
-    EXPECT_EQ(At(board.traceMarks, 0, 0), 0) << "the start cell is not marked";
-    EXPECT_EQ(At(board.traceMarks, 1, 0), 1);
-    EXPECT_EQ(At(board.traceMarks, 3, 0), 1);
-    x = 0;
-    ClearLayer(board.traceMarks);
-    EXPECT_EQ(FollowLine(board, x, y, Right, LayerPlayer), NextEmpty);
-}
-
-TEST(MarkLine, CountsTheCellsOfTheLineThroughACell) {
-    Board board = BoardFromRows({
-        "1 ─ ─ ─ 1",
-        ". . . . .",
-        "2 . 3 ─ 3",
-        ". ┌ ┐ . .",
-        ". └ ┘ . .",
-    });
-    board.traceMarks = MarkPattern();
-
-    EXPECT_EQ(MarkLine(board, LayerPlayer, 3, 1), 0) << "empty cell";
-    EXPECT_EQ(board.traceMarks, Layer{}) << "an empty cell clears every mark";
-
-    EXPECT_EQ(MarkLine(board, LayerPlayer, 0, 2), 1) << "endpoint with no piece";
-
-    for (int x = 0; x < 5; ++x) {
-        EXPECT_EQ(MarkLine(board, LayerPlayer, static_cast<int8_t>(x), 0), 5) << "from " << x;
-        EXPECT_EQ(At(board.traceMarks, 0, 0), 1);
-        EXPECT_EQ(At(board.traceMarks, 4, 0), 1);
-        EXPECT_EQ(At(board.traceMarks, 0, 1), 0);
+TEST(MarkLine, CountsAndMarksOnlyTheCellsOfTheLineThroughACell) {
+    Board board = BoardFromRows({"1 ─ ─ ─ 1", "4 ─ 4 ─ 4", "2 . 3 ─ 3", ". ┌ ┐ . .", ". └ ┘ . ."});
+    // x, y, cells: empty, off the grid, an endpoint with no piece, a line from each of its cells,
+    // a closed loop, an endpoint with two lines and the middle of one of them.
+    const int cases[][3] = {{0, 3, 0}, {9, 9, 0}, {0, 2, 1}, {0, 0, 5}, {2, 0, 5},
+                            {4, 0, 5}, {3, 2, 3}, {2, 4, 4}, {2, 1, 5}, {1, 1, 3}};
+    for (const auto& [x, y, cells] : cases) {
+        board.traceMarks = MarkPattern();
+        EXPECT_EQ(MarkLine(board, LayerPlayer, x, y), cells) << x << "," << y;
+        EXPECT_EQ(CountMarked(board.traceMarks), cells) << x << "," << y;
     }
-
-    EXPECT_EQ(MarkLine(board, LayerPlayer, 3, 2), 3) << "a three-cell line from its piece";
-    EXPECT_EQ(MarkLine(board, LayerPlayer, 2, 4), 4) << "a closed loop ends where it began";
-    EXPECT_EQ(MarkLine(board, LayerPlayer, 9, 9), 0) << "off the grid";
-}
-
-TEST(MarkLine, EndpointWithTwoLinesMarksBoth) {
-    Board board = BoardFromRows({"1 ─ 1 ─ 1", ". . . . .", ". . . . .", ". . . . .", ". . . . ."});
-    EXPECT_EQ(MarkLine(board, LayerPlayer, 2, 0), 5);
-    EXPECT_EQ(At(board.traceMarks, 2, 0), 1);
-    // An endpoint reached from both sides counts each arrival.
-    EXPECT_EQ(MarkLine(board, LayerPlayer, 1, 0), 3);
+    MarkLine(board, LayerPlayer, 2, 0);
+    EXPECT_EQ(At(board.traceMarks, 0, 0), 1);
+    EXPECT_EQ(At(board.traceMarks, 4, 0), 1);
 }
 
 TEST(CheckLayer, RulesExampleIsValidAndItsFreshBoardIsNot) {
@@ -129,97 +90,54 @@ TEST(CheckLayer, RulesExampleIsValidAndItsFreshBoardIsNot) {
     board.traceMarks = MarkPattern();
     EXPECT_EQ(CheckLayer(board, LayerSolution), 0);
     EXPECT_EQ(board.errorMarks, Layer{});
-    EXPECT_EQ(CheckSolved(board), 0);
     EXPECT_EQ(board.traceMarks, MarkPattern()) << "the check leaves traceMarks as found";
 
-    Board fresh = FreshGame(RulesExampleBoard());
-    fresh.traceMarks = MarkPattern();
-    EXPECT_EQ(CheckSolved(fresh), 1);
-    for (int x = 0; x < 5; ++x) {
-        for (int y = 0; y < 5; ++y) {
-            EXPECT_NE(At(fresh.errorMarks, x, y), 0) << x << "," << y;
-        }
-    }
-    EXPECT_EQ(fresh.traceMarks, MarkPattern());
+    // A fresh game's player layer holds the endpoints only: every grid cell takes a mark.
+    for (int8_t& v : board.player)
+        v = std::max<int8_t>(v, 0);
+    EXPECT_EQ(CheckSolved(board), 1);
+    EXPECT_EQ(CountMarked(board.errorMarks), 25);
+    EXPECT_EQ(board.traceMarks, MarkPattern());
 }
 
-TEST(CheckLayer, FindsEachKindOfFaultAndMarksItsCells) {
-    struct Case {
+TEST(CheckLayer, CountsEachKindOfFaultAndMarksItsCells) {
+    const struct {
         const char* what;
+        int16_t faults;
         Board board;
-        std::vector<Cell> marked;
-        std::vector<Cell> clean;
+        Layer marked;
+    } cases[] = {
+        {"broken line", 9, BoardFromRows({"1 ─ . 1", "2 ─ ─ 2", "3 ─ ─ 3", "4 ─ ─ 4"}),
+         LayerFromRows({"1 1 1 1"})},
+        {"closed loops", 8, BoardFromRows({"1 ─ ─ 1", "2 ─ ─ 2", "┌ ┐ ┌ ┐", "└ ┘ └ ┘"}),
+         LayerFromRows({"0 0 0 0", "0 0 0 0", "1 1 1 1", "1 1 1 1"})},
+        {"piece pointing off the grid", 3, BoardFromRows({"1 ─ 1", "2 ─ 2", "3 ─ ─"}),
+         LayerFromRows({"0 0 0", "0 0 0", "1 0 1"})},
+        {"endpoints of different labels joined", 10, BoardFromRows({"1 ─ 2", "1 . 2", "3 ─ 3"}),
+         LayerFromRows({"0 0 1", "1 1 1"})},
+        {"touching endpoints", 9, BoardFromRows({"1 1 .", "2 ─ 2", "3 ─ 3"}),
+         LayerFromRows({"1 1 1"})},
+        {"endpoint with two lines", 7, BoardFromRows({"┌ 1 ┐", "│ . │", "1 . 1"}),
+         LayerFromRows({"0 1 0", "0 1 0", "0 1 0"})},
+        {"label used by two lines", 1, BoardFromRows({"1 ─ 1", "1 ─ 1", "2 ─ 2"}), Layer{}},
+        {"values outside the encoding", 21, BoardFromRows({"1 -99 1", "2 -128 2", "127 -11 -55"}),
+         LayerFromRows({"1 1 1", "1 1 1", "1 1 1"})},
     };
-    const Case cases[] = {
-        {"broken line",
-         BoardFromRows({"1 ─ . 1", "2 ─ ─ 2", "3 ─ ─ 3", "4 ─ ─ 4"}),
-         {{0, 0}, {1, 0}, {2, 0}, {3, 0}},
-         {{0, 1}, {3, 3}}},
-        {"closed loops beside valid lines",
-         BoardFromRows({"1 ─ ─ 1", "2 ─ ─ 2", "┌ ┐ ┌ ┐", "└ ┘ └ ┘"}),
-         {{0, 2}, {1, 2}, {3, 3}},
-         {{0, 0}, {3, 1}}},
-        {"piece pointing off the grid",
-         BoardFromRows({"1 ─ 1", "2 ─ 2", "3 ─ ─"}),
-         {{2, 2}, {0, 2}},
-         {{0, 0}, {1, 1}}},
-        {"endpoints of different labels joined",
-         BoardFromRows({"1 ─ 2", "1 . 2", "3 ─ 3"}),
-         {{2, 0}, {0, 1}, {2, 1}},
-         {{1, 0}, {0, 2}}},
-        {"touching endpoints",
-         BoardFromRows({"1 1 .", "2 ─ 2", "3 ─ 3"}),
-         {{0, 0}, {1, 0}, {2, 0}},
-         {{0, 1}}},
-        {"endpoint with two lines",
-         BoardFromRows({"1 ─ 1 ─ 1", "2 ─ ─ ─ 2", "3 ─ ─ ─ 3", "4 ─ ─ ─ 4", "5 ─ ─ ─ 5"}),
-         {{2, 0}},
-         {{0, 1}}},
-        {"values outside the encoding",
-         BoardFromRows({"1 -99 1", "2 -128 2", "127 -11 -55"}),
-         {{1, 0}, {1, 1}, {0, 2}, {1, 2}, {2, 2}},
-         {}},
-    };
-    for (Case k : cases) {
+    for (auto k : cases) {
         k.board.traceMarks = MarkPattern();
-        EXPECT_GT(CheckLayer(k.board, LayerSolution), 0) << k.what;
-        for (Cell c : k.marked) {
-            EXPECT_NE(At(k.board.errorMarks, c.x, c.y), 0)
-                << k.what << " at " << int(c.x) << "," << int(c.y);
-        }
-        for (Cell c : k.clean) {
-            EXPECT_EQ(At(k.board.errorMarks, c.x, c.y), 0)
-                << k.what << " at " << int(c.x) << "," << int(c.y);
-        }
+        EXPECT_EQ(CheckLayer(k.board, LayerSolution), k.faults) << k.what;
+        EXPECT_EQ(Marked(k.board.errorMarks), k.marked) << k.what;
         EXPECT_EQ(k.board.traceMarks, MarkPattern()) << k.what;
     }
 }
 
-TEST(CheckLayer, ALabelUsedByTwoLinesIsOneFaultWithoutMarks) {
-    Board board = BoardFromRows({"1 ─ 1", "1 ─ 1", "2 ─ 2"});
-    EXPECT_EQ(CheckLayer(board, LayerSolution), 1);
-    EXPECT_EQ(board.errorMarks, Layer{});
-}
-
 TEST(CheckLayer, BoardsBeyondAnyPuzzleStayInsideTheirTables) {
-    // 48 sound three-cell lines: 96 endpoints overflow the 38-entry label list.
-    Board lines;
-    lines.gridSize = 12;
-    for (int y = 0; y < 12; ++y) {
-        for (int k = 0; k < 4; ++k) {
-            const int8_t label = static_cast<int8_t>(1 + y * 4 + k);
-            lines.solution[CellIndex(3 * k, y)] = label;
-            lines.solution[CellIndex(3 * k + 1, y)] = -24;
-            lines.solution[CellIndex(3 * k + 2, y)] = label;
-        }
-    }
+    // 48 sound three-cell lines "1 ─ 1": more traces than the 38-entry label list can take.
+    Board lines{MaxGridSize};
+    for (int i = 0; i < LayerCells; ++i)
+        lines.solution[i] = static_cast<int8_t>(i / MaxGridSize % 3 == 1 ? -24 : 1);
     EXPECT_GT(CheckLayer(lines, LayerSolution), 0);
     EXPECT_EQ(lines.errorMarks, Layer{}) << "each line on its own is sound";
-
-    Board endpoints;
-    endpoints.gridSize = 12;
-    endpoints.solution.fill(1);
-    EXPECT_GT(CheckLayer(endpoints, LayerSolution), 0);
 
     Board oversized = RulesExampleBoard();
     oversized.gridSize = 100;
@@ -232,7 +150,7 @@ TEST(CheckSolved, TellsTheGeneratedSolutionFromAnotherValidOne) {
     // Two ways to join the corners of a 3 x 3 grid through every cell.
     Board board = BoardFromRows({"1 ─ ┐", "┌ ─ ┘", "└ ─ 1"});
     EXPECT_EQ(CheckSolved(board), 0);
-    board.player = test::LayerFromRows({"1 ┌ ┐", "│ │ │", "└ ┘ 1"});
+    board.player = LayerFromRows({"1 ┌ ┐", "│ │ │", "└ ┘ 1"});
     EXPECT_EQ(CheckSolved(board), -1);
     EXPECT_EQ(board.errorMarks, Layer{});
     board.player[CellIndex(1, 1)] = 0;

@@ -9,19 +9,17 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/board.h"
 
 namespace velinor::test {
 
 inline int8_t CellFromText(const std::string& token) {
-    if (token == ".") return 0;
-    if (token == "└") return -12;
-    if (token == "│") return -13;
-    if (token == "┘") return -14;
-    if (token == "┌") return -23;
-    if (token == "─") return -24;
-    if (token == "┐") return -34;
+    constexpr std::pair<std::string_view, int8_t> Pieces[] = {
+        {".", 0}, {"└", -12}, {"│", -13}, {"┘", -14}, {"┌", -23}, {"─", -24}, {"┐", -34}};
+    for (const auto& [text, value] : Pieces)
+        if (token == text) return value;
     char* end = nullptr;
     long value = std::strtol(token.c_str(), &end, 10);
     if (end == token.c_str() || *end != '\0') throw std::invalid_argument("bad cell: " + token);
