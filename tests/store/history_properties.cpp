@@ -9,10 +9,6 @@ namespace velinor::test {
 
 namespace {
 
-std::string EntryText(int32_t count) {
-    return std::to_string(count) + ";";
-}
-
 std::string CheckBins(const HistoryBins& bins) {
     if (bins.width <= 0) return "width " + std::to_string(bins.width);
     int32_t largest = std::max(0, *std::max_element(bins.counts.begin(), bins.counts.end()));
@@ -46,8 +42,8 @@ std::string CheckHistoryInput(const uint8_t* data, size_t size) {
     if (after.offset != before.offset || after.width != before.width)
         return "header changed: " + text;
 
-    // The counts written are the old ones with the time's bin raised by one, from bin 0 up to
-    // the last non-zero count, for as many as fit below the limit.
+    // The old counts with the time's bin raised, from bin 0 to the last non-zero count, for as
+    // many as fit below the limit.
     std::array<int32_t, HistoryBinCount> expected = before.counts;
     int64_t bin = (static_cast<int64_t>(timeMs / 1000) - before.offset) / before.width;
     int32_t& raised = expected[std::clamp<int64_t>(bin, 0, HistoryBinCount - 1)];
@@ -57,7 +53,7 @@ std::string CheckHistoryInput(const uint8_t* data, size_t size) {
         --last;
     auto written = static_cast<int>(std::count(text.begin(), text.end(), ';')) - 2;
     if (written < 1 || written > last + 1) return "wrong number of counts: " + text;
-    if (written <= last && length + EntryText(expected[written]).size() < HistoryTextLimit)
+    if (written <= last && length + std::to_string(expected[written]).size() + 1 < HistoryTextLimit)
         return "a count was left out though it fitted: " + text;
     for (int i = 0; i < HistoryBinCount; ++i) {
         if (after.counts[i] != (i < written ? expected[i] : 0))
