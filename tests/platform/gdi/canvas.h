@@ -10,6 +10,14 @@ namespace velinor::test {
 
 using PixelSet = std::set<std::pair<int, int>>;
 
+// Sets every pixel of a 24-bit bitmap to colour(x, y).
+template <typename Colour>
+void PaintEach(Bitmap& bitmap, Colour colour) {
+    for (int y = 0; y < bitmap.Height(); ++y)
+        for (int x = 0; x < bitmap.Width(); ++x)
+            bitmap.Row(y)[x] = colour(x, y);
+}
+
 // A 24-bit bitmap filled with one colour, with a context drawing on it.
 struct Canvas {
     Bitmap bitmap;
@@ -17,9 +25,7 @@ struct Canvas {
 
     Canvas(int width, int height, COLORREF fill = RGB(0, 0, 0))
         : bitmap(CreateCompatibleBitmap(width, height)), dc(&bitmap) {
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                bitmap.Row(y)[x] = fill;
+        PaintEach(bitmap, [=](int, int) { return fill; });
     }
     Canvas(const Canvas&) = delete;
 

@@ -1,5 +1,7 @@
 // The SDL back end on SDL's dummy video driver: the window, the stylus, the title, the loop.
 #include <cstdlib>
+#include <tuple>
+#include <utility>
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -15,72 +17,55 @@ using Log = std::vector<std::string>;
 
 struct Sdl : ::testing::Test {
     static void SetUpTestSuite() { setenv("SDL_VIDEODRIVER", "dummy", 1); }
+    SdlBackend backend{2};
+    test::SampleApp app;
+    test::SampleFrame* frame = nullptr;
+
+    void SetUp() override {
+        ASSERT_TRUE(backend.Ok()) << backend.Error();
+        ASSERT_TRUE(app.InitInstance());
+        frame = &app.Frame();
+        frame->log.clear();
+    }
+    // Runs the loop until two messages other than paints have come.
+    Log TwoMessages() {
+        backend.System().RunUntil([&] {
+            std::erase(frame->log, "paint");
+            return frame->log.size() >= 2;
+        });
+        return std::exchange(frame->log, {});
+    }
 };
 
-// A mouse button event from the window, in window pixels.
-void PushButton(uint32_t type, int x, int y) {
-    SDL_Event event{};
-    event.type = type;
-    event.button.windowID = 1;
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.x = x;
-    event.button.y = y;
-    SDL_PushEvent(&event);
-}
-
-// A finger at a place given as fractions of the window.
-void PushFinger(uint32_t type, int64_t finger, float x, float y) {
-    SDL_Event event{};
-    event.type = type;
-    event.tfinger.touchId = 1;
-    event.tfinger.fingerId = finger;
-    event.tfinger.x = x;
-    event.tfinger.y = y;
-    SDL_PushEvent(&event);
-}
-
-void PushQuit() {
-    SDL_Event event{};
-    event.type = SDL_QUIT;
+void Push(SDL_Event event) {
     SDL_PushEvent(&event);
 }
 
 TEST_F(Sdl, OpensAWindowTwiceTheScreenAndRunsTheLoopUntilClosed) {
-    SdlBackend backend(2);
-    ASSERT_TRUE(backend.Ok()) << backend.Error();
-    test::SampleApp app;
-    ASSERT_TRUE(app.InitInstance());
     SDL_Window* window = SDL_GetWindowFromID(1);
     ASSERT_NE(window, nullptr);
-    int width = 0;
-    int height = 0;
+    int width = 0, height = 0;
     SDL_GetWindowSize(window, &width, &height);
-    EXPECT_EQ(width, 480);
-    EXPECT_EQ(height, 640);
+    EXPECT_EQ(std::pair(width, height), std::pair(480, 640));
     EXPECT_STREQ(SDL_GetWindowTitle(window), "Velinor");
 
-    test::SampleFrame& frame = app.Frame();
-    frame.painter = [](CPaintDC&) {};
-    frame.log.clear();
     // Window pixels, twice the screen's: the client's (100, 100).
-    PushButton(SDL_MOUSEBUTTONDOWN, 200, 252);
-    PushButton(SDL_MOUSEBUTTONUP, 200, 252);
-    backend.System().RunUntil([&] { return frame.log.size() >= 2; });
-    std::erase(frame.log, "paint");
-    EXPECT_EQ(frame.log, (Log{"down 100,100", "up 100,100"}));
-
-    // A finger is the stylus too; a second finger meanwhile is not.
-    frame.log.clear();
-    PushFinger(SDL_FINGERDOWN, 1, 0.25f, 0.5f);
-    PushFinger(SDL_FINGERDOWN, 2, 0.75f, 0.5f);
-    PushFinger(SDL_FINGERUP, 2, 0.75f, 0.5f);
-    PushFinger(SDL_FINGERUP, 1, 0.25f, 0.5f);
-    backend.System().RunUntil([&] { return frame.log.size() >= 2; });
-    std::erase(frame.log, "paint");
-    EXPECT_EQ(frame.log, (Log{"down 60,134", "up 60,134"}));
+    for (uint32_t type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP})
+        // Type, time, window 1, mouse 0, the left button, state, clicks, padding, x, y.
+        Push({.button = {type, 0, 1, 0, SDL_BUTTON_LEFT, 0, 0, 0, 200, 252}});
+    EXPECT_EQ(TwoMessages(), (Log{"down 100,100", "up 100,100"}));
+    // A finger, at fractions of the window, is the stylus too; a second finger meanwhile is not.
+    using Finger = std::tuple<uint32_t, int, float>;
+    for (const auto& [type, finger, x] : {Finger{SDL_FINGERDOWN, 1, 0.25f},
+                                          {SDL_FINGERDOWN, 2, 0.75f},
+                                          {SDL_FINGERUP, 2, 0.75f},
+                                          {SDL_FINGERUP, 1, 0.25f}})
+        // Type, time, device, finger, x, y, dx, dy, pressure, window.
+        Push({.tfinger = {type, 0, 1, finger, x, 0.5f, 0, 0, 0, 0}});
+    EXPECT_EQ(TwoMessages(), (Log{"down 60,134", "up 60,134"}));
 
     // What the window shows is the screen, each pixel a 2 x 2 block: the bar's grey at the
-    // right of the bar, the black the frame paints below it.
+    // right of the bar, the blue the frame paints below it.
     SDL_Renderer* renderer = SDL_GetRenderer(window);
     ASSERT_NE(renderer, nullptr);
     auto shown = [&](int x, int y) {
@@ -89,44 +74,34 @@ TEST_F(Sdl, OpensAWindowTwiceTheScreenAndRunsTheLoopUntilClosed) {
         SDL_RenderReadPixels(renderer, &one, SDL_PIXELFORMAT_ARGB8888, &pixel, 4);
         return pixel & 0xFFFFFF;
     };
-    frame.painter = [](CPaintDC& dc) {
+    frame->painter = [](CPaintDC& dc) {
         FillRect(dc.Context(), {0, 0, 240, 294}, CreateSolidBrush(RGB(0, 0, 255)));
     };
-    frame.Invalidate(false);
-    frame.UpdateWindow();
-    EXPECT_EQ(shown(2 * 239 + 1, 2 * 10), 0xC0C0C0u);
-    EXPECT_EQ(shown(2 * 100, 2 * 26), 0x0000FFu);
-    EXPECT_EQ(shown(2 * 239 + 1, 2 * 319 + 1), 0x0000FFu);
-
-    // A window resized to 700 x 700 keeps the whole-number scale 2, centred: 110 pixels of
-    // border at each side, 30 above and below.
-    SDL_SetWindowSize(window, 700, 700);
-    frame.Invalidate(false);
-    frame.UpdateWindow();
-    EXPECT_EQ(shown(110, 30 + 2 * 26), 0x0000FFu);
+    // At 480 x 640, then resized to 700 x 700: the whole-number scale 2 stays, centred with 110
+    // pixels of border at each side, 30 above and below.
+    for (const auto& [left, top] : {std::pair{0, 0}, {110, 30}}) {
+        if (left > 0) SDL_SetWindowSize(window, 700, 700);
+        frame->Invalidate(false);
+        frame->UpdateWindow();
+        EXPECT_EQ(shown(left + 479, top + 20), 0xC0C0C0u);
+        EXPECT_EQ(shown(left, top + 2 * 26), 0x0000FFu);
+        EXPECT_EQ(shown(left + 479, top + 639), 0x0000FFu);
+    }
     EXPECT_EQ(shown(109, 30 + 2 * 26), 0u);
-    EXPECT_EQ(shown(110 + 2 * 239 + 1, 30 + 2 * 10), 0xC0C0C0u);
     EXPECT_EQ(shown(110 + 480, 30 + 2 * 10), 0u);
 
-    PushQuit();  // the close box: the frame closes and the loop ends
+    Push({.type = SDL_QUIT});  // the close box: the frame closes and the loop ends
     EXPECT_EQ(app.Run(), 0);
     EXPECT_EQ(app.GetMainWnd(), nullptr);
 }
 
 TEST_F(Sdl, TimersWaitForTheirDueTimeOnTheWallClock) {
-    SdlBackend backend(1);
-    ASSERT_TRUE(backend.Ok()) << backend.Error();
-    test::SampleApp app;
-    ASSERT_TRUE(app.InitInstance());
-    test::SampleFrame& frame = app.Frame();
-    frame.log.clear();
-    uint32_t start = GetTickCount();
-    frame.SetTimer(1, 30);
-    WindowSystem& system = backend.System();
-    system.RunUntil([&] { return frame.log.size() >= 2; });
-    ASSERT_EQ(frame.log.size(), 2u);
+    const uint32_t start = GetTickCount();
+    frame->SetTimer(1, 30);
+    const Log fired = TwoMessages();
+    ASSERT_EQ(fired.size(), 2u);
     EXPECT_GE(GetTickCount() - start, 60u);
-    EXPECT_EQ(frame.log[0].rfind("timer 1 at ", 0), 0u);
+    EXPECT_EQ(fired[0].rfind("timer 1 at ", 0), 0u);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // Dialogs: data exchange, radio groups, nesting, timers, edits; the colour chooser.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -16,65 +17,40 @@ namespace {
 using Log = std::vector<std::string>;
 using test::SampleDialog;
 
-bool Checked(const CDialog& dialog, int id) {
-    const Control* control = dialog.FindControl(id);
-    return control != nullptr && control->checked;
-}
-
 struct Dialogs : ::testing::Test {
     HeadlessDriver driver;
+    SampleDialog dialog;
     void SetUp() override { SetResources(test::SampleResources); }
 
-    // Taps the middle of a control of the open dialog with the stylus.
-    void TapControl(CDialog& dialog, int id) {
+    bool Checked(int id) const {
+        const Control* control = dialog.FindControl(id);
+        return control != nullptr && control->checked;
+    }
+    // Taps a point of the open dialog's client area with the stylus.
+    void TapClient(const CDialog& on, int x, int y) {
+        const Point origin = on.ScreenToClient({0, 0});
+        driver.Tap(x - origin.x, y - origin.y - CommandBarHeight);
+    }
+    void TapControl(int id) {
         const Control* c = dialog.FindControl(id);
         ASSERT_NE(c, nullptr);
-        Point origin = dialog.ScreenToClient({0, 0});
-        driver.Tap((c->rect.left + c->rect.right) / 2 - origin.x,
-                   (c->rect.top + c->rect.bottom) / 2 - origin.y - CommandBarHeight);
+        TapClient(dialog, (c->rect.left + c->rect.right) / 2, (c->rect.top + c->rect.bottom) / 2);
     }
 };
 
-TEST_F(Dialogs, RadioGroupsExchangeTheIndexOfTheirCheckedButton) {
-    SampleDialog dialog;
+TEST_F(Dialogs, RadioGroupsAndTextsExchangeWithTheMembers) {
     dialog.initialIndex = 1;
     driver.AnswerNext([&](CDialog&) {
+        driver.Wait(250);  // the dialog's one-shot timer fires once
+        EXPECT_EQ(std::count(dialog.log.begin(), dialog.log.end(), "timer 1"), 1);
         // Members to controls: the second radio of each group is checked.
-        for (int id : {1023, 1019, 1007, 1029})
-            EXPECT_TRUE(Checked(dialog, id)) << id;
-        for (int id : {1022, 1025, 1018, 1020, 1001, 1026}) {
-            EXPECT_FALSE(Checked(dialog, id)) << id;
-        }
-        TapControl(dialog, 1020);  // a tap checks it and unchecks the rest of its group only
-        EXPECT_FALSE(Checked(dialog, 1019));
-        EXPECT_TRUE(Checked(dialog, 1023));
-        EXPECT_EQ(dialog.GetRadioIndex(1018), 2);
+        for (int id : {1022, 1023, 1025, 1018, 1019, 1020, 1001, 1007, 1026, 1029})
+            EXPECT_EQ(Checked(id), id == 1023 || id == 1019 || id == 1007 || id == 1029) << id;
+        TapControl(1020);  // a tap checks it and unchecks the rest of its group only
+        EXPECT_FALSE(Checked(1019));
+        EXPECT_TRUE(Checked(1023));
         EXPECT_EQ(dialog.GetRadioIndex(1019), 2);  // any member names its group
         EXPECT_EQ(dialog.difficulty, 1);           // members change at the next exchange
-        driver.Click(IDOK);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.difficulty, 2);
-    EXPECT_EQ(dialog.symbolSet, 1);
-    EXPECT_EQ(dialog.language, 1);
-    EXPECT_EQ(dialog.player, 1);
-}
-
-TEST_F(Dialogs, AnIndexOutOfRangeChecksNoneAndNoneCheckedGivesMinusOne) {
-    SampleDialog dialog;
-    dialog.initialIndex = 3;  // the groups have two or three radios
-    driver.AnswerNext([&](CDialog&) {
-        EXPECT_FALSE(Checked(dialog, 1020));
-        driver.Click(IDOK);
-    });
-    dialog.DoModal();
-    EXPECT_EQ(dialog.difficulty, -1);
-    EXPECT_EQ(dialog.language, -1);
-}
-
-TEST_F(Dialogs, TextsGoBothWaysAndAControlsTextCanBeSetByIdentifier) {
-    SampleDialog dialog;
-    driver.AnswerNext([&](CDialog&) {
         EXPECT_EQ(dialog.GetDlgItemText(1003), dialog.labels);
         dialog.SetDlgItemText(1008, "Reset statistics");
         dialog.SetDlgItemText(1024, "No played games");
@@ -83,31 +59,34 @@ TEST_F(Dialogs, TextsGoBothWaysAndAControlsTextCanBeSetByIdentifier) {
         EXPECT_EQ(dialog.reset.GetDlgCtrlID(), 1008);
         driver.Click(IDOK);
     });
-    dialog.DoModal();
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(std::vector({dialog.difficulty, dialog.symbolSet, dialog.language, dialog.player}),
+              std::vector({2, 1, 1, 1}));
     EXPECT_EQ(dialog.summary, "No played games");
 }
 
-TEST_F(Dialogs, CancelEndsWithoutTakingTheControlsBack) {
-    SampleDialog dialog;
+TEST_F(Dialogs, AnIndexOutOfRangeChecksNoneAndCancelTakesNothingBack) {
+    dialog.initialIndex = 3;  // the groups have two or three radios
     driver.AnswerNext([&](CDialog&) {
+        EXPECT_EQ(dialog.GetRadioIndex(1018), -1);
         driver.Click(1020);
         driver.Key(VK_ESCAPE);
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(dialog.difficulty, 0);
+    EXPECT_EQ(dialog.difficulty, 3);
 }
 
 TEST_F(Dialogs, AMessageBoxOpensInsideADialogAndReturnsToIt) {
-    SampleDialog dialog;
     driver.AnswerNext([&](CDialog&) {
         driver.Click(1008);  // the reset question...
         driver.Click(1008);
-        driver.Click(IDOK);
+        Rect window = dialog.WindowRect();  // then the caption's OK
+        driver.Tap(window.right - 15, window.top + 8 - CommandBarHeight);
     });
     driver.AnswerNext([&](CDialog& box) {
         EXPECT_EQ(box.Kind(), ModalKind::MessageBox);
-        TapControl(dialog, 1020);  // the dialog below takes no stylus meanwhile
-        EXPECT_EQ(dialog.GetRadioIndex(1018), 0);
+        TapControl(1023);  // the dialog below, clear of the box, takes no stylus meanwhile
+        EXPECT_EQ(dialog.GetRadioIndex(1022), 0);
         driver.Click(IDCANCEL);
     });
     driver.AnswerNext([&](CDialog&) { driver.Click(IDOK); });
@@ -115,68 +94,37 @@ TEST_F(Dialogs, AMessageBoxOpensInsideADialogAndReturnsToIt) {
     std::erase(dialog.log, "paint");
     EXPECT_EQ(dialog.log, (Log{"reset 2", "reset 1"}));
     ASSERT_EQ(driver.Modals().size(), 3u);
+    EXPECT_EQ(driver.Modals()[0].caption, "Options");
     EXPECT_EQ(driver.Modals()[0].templateId, test::SampleDialogId);
     EXPECT_EQ(driver.Modals()[1].caption, "Warning");
     EXPECT_EQ(driver.Modals()[1].text, "Are you sure?");
     EXPECT_EQ(driver.Modals()[1].type, MB_OKCANCEL);
 }
 
-TEST_F(Dialogs, TheDialogsOwnTimerFiresAndItsHandlerRunsInTheTable) {
-    SampleDialog dialog;
-    driver.AnswerNext([&](CDialog&) {
-        driver.Wait(49);
-        EXPECT_EQ(dialog.log, (Log{"paint"}));
-        driver.Wait(1);
-        driver.Wait(200);  // a one-shot: killed by its handler
-        driver.Click(1007);
-        driver.Click(IDOK);
-    });
-    dialog.DoModal();
-    EXPECT_EQ(dialog.log, (Log{"paint", "timer 1", "paint", "language 1", "paint"}));
-}
-
 TEST_F(Dialogs, UnansweredOrMissingDialogsEndWithoutHanging) {
-    SampleDialog dialog;
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);  // nobody answers: closed as its close box would
-    EXPECT_EQ(RunMessageBox("Best time!", "Congratulations", MB_OK), IDOK);
-    ASSERT_EQ(driver.Modals().size(), 2u);
-    EXPECT_FALSE(driver.Modals()[1].answered);
-
-    driver.AnswerNext([&](CDialog&) {});  // a hook that leaves it open
+    driver.AnswerNext([&](CDialog&) {});    // a hook that leaves it open
     EXPECT_EQ(RunMessageBox("Abort?", "Warning", MB_OKCANCEL), IDCANCEL);
-
     CDialog missing(4321);
     EXPECT_EQ(missing.DoModal(), -1);
 }
 
-TEST_F(Dialogs, TheCaptionOkConfirms) {
-    SampleDialog dialog;
-    driver.AnswerNext([&](CDialog&) {
-        Rect window = dialog.WindowRect();
-        driver.Tap(window.right - 15, window.top + 8 - CommandBarHeight);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(driver.Modals()[0].caption, "Options");
-}
-
 TEST_F(Dialogs, AnEditWiderThanItsTextScrollsUnderTheStylusWithinItsText) {
-    SampleDialog dialog;
     dialog.summary = "Total played: 12345 during 1234h56'7\"8 and then some more";
     driver.AnswerNext([&](CDialog&) {
         const Control* edit = dialog.FindControl(1024);
         ASSERT_NE(edit, nullptr);
-        Point most = MaxScroll(*edit);
+        const Point most = MaxScroll(*edit);
         ASSERT_GT(most.x, 0);
         EXPECT_EQ(most.y, 0);
-        Point origin = dialog.ScreenToClient({0, 0});
-        int x = edit->rect.left + 100 - origin.x;
-        int y = edit->rect.top + 5 - origin.y - CommandBarHeight;
+        const Point origin = dialog.ScreenToClient({0, 0});
+        const int x = edit->rect.left + 100 - origin.x;
+        const int y = edit->rect.top + 5 - origin.y - CommandBarHeight;
         const Point drag[] = {{x, y}, {x - 30, y}};
         driver.Drag(drag);
         EXPECT_EQ(edit->scroll, (Point{30, 0}));
         // Past the end of the text the scroll stops.
-        int right = edit->rect.right - 2 - origin.x;
-        const Point far[] = {{right, y}, {0, y + 50}};
+        const Point far[] = {{edit->rect.right - 2 - origin.x, y}, {0, y + 50}};
         driver.Drag(far);
         EXPECT_EQ(edit->scroll, most);
         driver.Click(IDOK);
@@ -186,64 +134,48 @@ TEST_F(Dialogs, AnEditWiderThanItsTextScrollsUnderTheStylusWithinItsText) {
 
 struct Chooser : Dialogs {
     std::array<COLORREF, 16> custom{};
-    CHOOSECOLOR record;
-
-    void SetUp() override {
-        custom.fill(RGB(0, 80, 0));
-        record.lStructSize = ChooseColorRecordSize;
-        record.rgbResult = RGB(12, 34, 56);
-        record.lpCustColors = custom.data();
-        record.Flags = CC_RGBINIT | CC_FULLOPEN | CC_SOLIDCOLOR;
+    CHOOSECOLOR record{.lStructSize = ChooseColorRecordSize,
+                       .rgbResult = RGB(12, 34, 56),
+                       .lpCustColors = custom.data(),
+                       .Flags = CC_RGBINIT | CC_FULLOPEN | CC_SOLIDCOLOR};
+    void SetUp() override { custom.fill(RGB(0, 80, 0)); }
+    static ColourChooserDialog& AsChooser(CDialog& d) {
+        return static_cast<ColourChooserDialog&>(d);
     }
 };
 
-TEST_F(Chooser, ReturnsOneWithTheChosenColour) {
+TEST_F(Chooser, ReturnsOneWithTheChosenColourAndZeroWhenCancelledOrGivenABadRecord) {
     driver.AnswerNext([&](CDialog& d) {
-        auto& chooser = static_cast<ColourChooserDialog&>(d);
-        EXPECT_EQ(chooser.Kind(), ModalKind::ColourChooser);
-        EXPECT_EQ(chooser.Colour(), RGB(12, 34, 56));  // the record's first colour
+        EXPECT_EQ(d.Kind(), ModalKind::ColourChooser);
+        EXPECT_EQ(AsChooser(d).Colour(), RGB(12, 34, 56));  // the record's first colour
         EXPECT_TRUE(driver.ChooseColour(RGB(200, 100, 50)));
     });
     EXPECT_EQ(ChooseColor(record), 1);
     EXPECT_EQ(record.rgbResult, RGB(200, 100, 50));
-}
 
-TEST_F(Chooser, ReturnsZeroAndKeepsTheColourWhenCancelledOrGivenABadRecord) {
     driver.AnswerNext([&](CDialog&) { EXPECT_TRUE(driver.Click(IDCANCEL)); });
     EXPECT_EQ(ChooseColor(record), 0);
-    EXPECT_EQ(record.rgbResult, RGB(12, 34, 56));
-
-    CHOOSECOLOR wrongSize = record;
+    EXPECT_EQ(record.rgbResult, RGB(200, 100, 50));
+    CHOOSECOLOR wrongSize = record, noCustom = record;
     wrongSize.lStructSize = 40;
-    CHOOSECOLOR noCustom = record;
     noCustom.lpCustColors = nullptr;
     EXPECT_EQ(ChooseColor(wrongSize), 0);
     EXPECT_EQ(ChooseColor(noCustom), 0);
-    EXPECT_EQ(driver.Modals().size(), 1u);  // the bad records open nothing
+    EXPECT_EQ(driver.Modals().size(), 2u);  // the bad records open nothing
 }
 
-TEST_F(Chooser, TheCustomColoursAreOfferedAndTheSpectrumOnlyWhenFullyOpen) {
+TEST_F(Chooser, TheSpectrumIsThereOnlyWhenFullyOpenAndAddedColoursGoBackToTheCaller) {
     record.Flags = CC_RGBINIT;
     driver.AnswerNext([&](CDialog& d) {
-        auto& chooser = static_cast<ColourChooserDialog&>(d);
-        // Third row of the custom colours' block: the spectrum is not there.
-        Point origin = chooser.ScreenToClient({0, 0});
-        driver.Tap(10 - origin.x, 190 - origin.y - CommandBarHeight);
-        EXPECT_EQ(chooser.Colour(), RGB(12, 34, 56));
-        driver.Tap(10 - origin.x, 150 - origin.y - CommandBarHeight);  // first custom colour
-        EXPECT_EQ(chooser.Colour(), RGB(0, 80, 0));
-        driver.Click(IDOK);
+        TapClient(d, 10, 190);  // below the custom colours: no spectrum there
+        EXPECT_EQ(AsChooser(d).Colour(), RGB(12, 34, 56));
     });
-    EXPECT_EQ(ChooseColor(record), 1);
-    EXPECT_EQ(record.rgbResult, RGB(0, 80, 0));
-
+    ChooseColor(record);
     record.Flags = CC_FULLOPEN;  // no first colour: black; the spectrum is there
     driver.AnswerNext([&](CDialog& d) {
-        auto& chooser = static_cast<ColourChooserDialog&>(d);
-        EXPECT_EQ(chooser.Colour(), RGB(0, 0, 0));
-        Point origin = chooser.ScreenToClient({0, 0});
-        driver.Tap(10 - origin.x, 200 - origin.y - CommandBarHeight);
-        EXPECT_NE(chooser.Colour(), RGB(0, 0, 0));
+        EXPECT_EQ(AsChooser(d).Colour(), RGB(0, 0, 0));
+        TapClient(d, 10, 190);
+        EXPECT_NE(AsChooser(d).Colour(), RGB(0, 0, 0));
         driver.Click(712);  // "Add": the custom colours take it, and go back to the caller
         driver.Click(IDOK);
     });

@@ -1,4 +1,5 @@
 // Message tables, default handling, the menu and toolbar, paints and timers.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,41 +15,31 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-class BaseFrame : public CFrameWnd {
-  public:
-    BaseFrame() { LoadFrame(0); }
-    Log log;
-    void A() { log.push_back("base A"); }
-    void B() { log.push_back("base B"); }
-
-  protected:
-    const MessageMap* GetMessageMap() const override {
-        static constexpr MessageEntry entries[] = {
-            OnCommand<1, &BaseFrame::A>,
-            OnCommand<2, &BaseFrame::B>,
-        };
-        static const MessageMap map{CFrameWnd::GetMessageMap(), entries};
-        return &map;
-    }
-};
-
-void FreeHandler(BaseFrame& frame) {
+void FreeHandler(test::SampleFrame& frame) {
     frame.log.push_back("free");
 }
 
-class DerivedFrame : public BaseFrame {
+// Over the sample frame's table: two entries for New Game, one for a free function, and a paint
+// handler that leaves the paint pending `skips` times before the sample's paint.
+class DerivedFrame : public test::SampleFrame {
   public:
-    void C() { log.push_back("derived C"); }
-    void D() { log.push_back("derived D"); }
+    int skips = 0;
+    int paints = 0;
+    void First() { log.push_back("derived first"); }
+    void Second() { log.push_back("derived second"); }
+    void LazyPaint() {
+        if (++paints > skips) OnPaint();
+    }
 
   protected:
     const MessageMap* GetMessageMap() const override {
         static constexpr MessageEntry entries[] = {
-            OnCommand<2, &DerivedFrame::C>,
-            OnCommand<2, &DerivedFrame::D>,
-            OnCommand<3, &FreeHandler>,
+            OnCommand<40005, &DerivedFrame::First>,
+            OnCommand<40005, &DerivedFrame::Second>,
+            OnCommand<1, &FreeHandler>,
+            OnMessage<WM_PAINT, &DerivedFrame::LazyPaint>,
         };
-        static const MessageMap map{BaseFrame::GetMessageMap(), entries};
+        static const MessageMap map{SampleFrame::GetMessageMap(), entries};
         return &map;
     }
 };
@@ -56,47 +47,22 @@ class DerivedFrame : public BaseFrame {
 TEST(Tables, FirstEntryOfTheMostDerivedTableWinsThenTheBases) {
     HeadlessDriver driver;
     DerivedFrame frame;
-    for (uint32_t id : {2, 1, 3, 4})
+    for (uint32_t id : {40005, 40013, 1, 4})
         frame.PostMessage(WM_COMMAND, id);
     driver.Wait(0);
-    EXPECT_EQ(frame.log, (Log{"derived C", "base A", "free"}));
+    EXPECT_EQ(frame.log, (Log{"derived first", "hint", "free"}));
 }
-
-// A frame whose paint handler leaves the paint pending a number of times before painting.
-class LazyFrame : public CFrameWnd {
-  public:
-    explicit LazyFrame(int skips) : skips_(skips) {
-        LoadFrame(0);
-        ShowWindow(SW_SHOW);
-    }
-    int paints = 0;
-
-  protected:
-    const MessageMap* GetMessageMap() const override {
-        static constexpr MessageEntry entries[] = {OnMessage<WM_PAINT, &LazyFrame::OnPaint>};
-        static const MessageMap map{CFrameWnd::GetMessageMap(), entries};
-        return &map;
-    }
-
-  private:
-    void OnPaint() {
-        if (++paints <= skips_) return;
-        CPaintDC dc(this);
-    }
-    int skips_;
-};
 
 TEST(Tables, APaintLeftPendingComesAgainAndANeverEndingOneIsGivenUp) {
     HeadlessDriver driver;
-    LazyFrame once(1);
-    driver.Wait(0);
-    EXPECT_EQ(once.paints, 2);
-    once.DestroyWindow();
-
-    LazyFrame never(1000000);
-    driver.Wait(0);
-    EXPECT_EQ(never.paints, 64);
-    EXPECT_FALSE(never.NeedsPaint());
+    for (int skips : {1, 1000000}) {
+        DerivedFrame frame;
+        frame.skips = skips;
+        frame.ShowWindow(SW_SHOW);
+        driver.Wait(0);
+        EXPECT_EQ(frame.paints, std::min(skips + 1, 64));
+        EXPECT_FALSE(frame.NeedsPaint());
+    }
 }
 
 struct Shell : test::ShellTest {
@@ -107,16 +73,12 @@ struct Shell : test::ShellTest {
     }
 };
 
-TEST_F(Shell, StartsShownPaintedAndTitled) {
+TEST_F(Shell, StartsShownPaintedAndTitledAndExitClosesTheFrameByDefault) {
     EXPECT_TRUE(frame->IsWindowVisible());
     EXPECT_FALSE(frame->NeedsPaint());
     EXPECT_EQ(driver.Title(), "Velinor");
-    Rect client;
-    frame->GetClientRect(client);
-    EXPECT_EQ(client, (Rect{0, 0, 240, 294}));
-}
-
-TEST_F(Shell, UnhandledCloseAndExitCloseTheFrameAndEndTheLoop) {
+    driver.Command(40002);  // nobody handles it: nothing happens
+    EXPECT_TRUE(frame->HasWindow());
     driver.Command(40001);  // no frame entry: the application's table sends the close
     EXPECT_FALSE(frame->HasWindow());
     EXPECT_FALSE(frame->commandBar.HasWindow());
@@ -125,58 +87,43 @@ TEST_F(Shell, UnhandledCloseAndExitCloseTheFrameAndEndTheLoop) {
     EXPECT_EQ(app.GetMainWnd(), nullptr);
 }
 
-TEST_F(Shell, CloseRequestWithoutAHandlerDestroysTheFrame) {
-    driver.Command(40002);  // nobody handles it: nothing happens
-    EXPECT_TRUE(frame->HasWindow());
-    driver.Close();
-    EXPECT_FALSE(frame->HasWindow());
-    EXPECT_TRUE(driver.System().QuitPosted());
-}
-
-TEST_F(Shell, ToolbarButtonsSendTheirCommands) {
+TEST_F(Shell, TheCommandBarSendsCommandsAndRelabelledMenuItemsKeepTheirs) {
     CCommandBar& bar = frame->commandBar;
-    TapScreen(bar.ButtonRect(40011));
-    TapScreen(bar.ButtonRect(40014));
-    TapScreen(bar.ButtonRect(40009));
-    EXPECT_EQ(frame->log, (Log{"new game", "hint", "rules"}));
+    for (uint32_t id : {40011, 40014, 40009})
+        TapScreen(bar.ButtonRect(id));
     EXPECT_TRUE(bar.ButtonRect(ID_SEPARATOR).IsEmpty());
+    EXPECT_EQ(frame->log, (Log{"new game", "hint", "rules"}));
+    frame->log.clear();
 
-    // A press that slides off its button sends nothing.
-    Rect pause = bar.ButtonRect(40011);
-    driver.Press(pause.left + 5, pause.top + 5 - CommandBarHeight);
-    driver.Move(pause.left + 5, 100);
-    driver.Release(pause.left + 5, 100);
-    EXPECT_EQ(frame->log.size(), 3u);
-}
-
-TEST_F(Shell, MenuItemsRelabelledByPositionKeepTheirCommands) {
     CMenu* popup = frame->GetMenu()->GetSubMenu(0);
-    popup->ModifyMenu(2, MF_BYPOSITION | MF_STRING, popup->GetMenuItemID(2), "Suggestion");
-    CCommandBar& bar = frame->commandBar;
+    EXPECT_TRUE(popup->ModifyMenu(2, MF_BYPOSITION | MF_STRING, popup->GetMenuItemID(2), "x"));
+    EXPECT_EQ(popup->GetMenuString(2), "x");
+    // By command, searched through the popups; positions and commands that are not there fail.
+    EXPECT_TRUE(frame->GetMenu()->ModifyMenu(40004, MF_BYCOMMAND, 40004, "Réglages"));
+    EXPECT_EQ(popup->GetMenuString(5), "Réglages");
+    EXPECT_FALSE(popup->ModifyMenu(8, MF_BYPOSITION, 1, "none"));
+    EXPECT_FALSE(popup->ModifyMenu(12345, MF_BYCOMMAND, 1, "none"));
+    EXPECT_EQ(popup->GetMenuItemID(-1), NoMenuItem);
     TapScreen(bar.MenuButtonRect());
     ASSERT_TRUE(bar.IsMenuOpen());
     TapScreen(bar.MenuItemRect(2));
     EXPECT_FALSE(bar.IsMenuOpen());
-    EXPECT_EQ(frame->log, (Log{"hint"}));
 
-    // Press on the menu button, slide to an item and let go there.
-    Rect button = bar.MenuButtonRect();
+    // A press that slides off its button sends nothing; one from the menu button to an item
+    // sends the item's command.
+    const Rect pause = bar.ButtonRect(40011), button = bar.MenuButtonRect();
+    driver.Press(pause.left + 5, pause.top + 5 - CommandBarHeight);
+    driver.Release(pause.left + 5, 100);
     driver.Press(button.left + 5, button.top + 5 - CommandBarHeight);
-    Rect item = bar.MenuItemRect(0);
+    const Rect item = bar.MenuItemRect(0);
     driver.Move(item.left + 5, item.top + 5 - CommandBarHeight);
     driver.Release(item.left + 5, item.top + 5 - CommandBarHeight);
-    EXPECT_EQ(frame->log, (Log{"hint", "new game"}));
-}
-
-TEST_F(Shell, APressOutsideTheOpenMenuOnlyClosesIt) {
-    CCommandBar& bar = frame->commandBar;
+    // A press outside the open menu only closes it.
     TapScreen(bar.MenuButtonRect());
-    ASSERT_TRUE(bar.IsMenuOpen());
     driver.Tap(200, 250);
     EXPECT_FALSE(bar.IsMenuOpen());
-    EXPECT_TRUE(frame->log.empty());
     driver.Tap(200, 250);
-    EXPECT_EQ(frame->log, (Log{"down 200,250", "up 200,250"}));
+    EXPECT_EQ(frame->log, (Log{"hint", "new game", "down 200,250", "up 200,250"}));
 }
 
 TEST_F(Shell, InvalidationsCoalesceIntoOnePaintOnceTheQueueIsEmpty) {
@@ -206,14 +153,11 @@ TEST_F(Shell, APaintReachesTheScreenOnlyInsideTheInvalidatedRegion) {
     frame->InvalidateRect(&a, false);
     frame->InvalidateRect(&b, false);
     driver.Wait(0);
-    EXPECT_EQ(driver.ReadPixel(0, 80), red);
-    EXPECT_EQ(driver.ReadPixel(239, 179), red);
-    EXPECT_EQ(driver.ReadPixel(80, 200), red);
-    EXPECT_EQ(driver.ReadPixel(179, 219), red);
+    for (Point p : {Point{0, 80}, Point{239, 179}, Point{80, 200}, Point{179, 219}})
+        EXPECT_EQ(driver.ReadPixel(p.x, p.y), red) << p.x << "," << p.y;
     for (Point p : {Point{0, 79}, Point{100, 190}, Point{79, 210}, Point{180, 210}, Point{100, 220},
-                    Point{5, -5}}) {
+                    Point{5, -5}})
         EXPECT_NE(driver.ReadPixel(p.x, p.y), red) << p.x << "," << p.y;
-    }
 
     // Erasing fills the region with the background before the paint; without, what was there
     // stays for the paint to draw over.
@@ -243,14 +187,10 @@ TEST_F(Shell, TimersFireAtTheirDueTimesAndKilledOnesStaySilent) {
     EXPECT_TRUE(frame->KillTimer(2));
     EXPECT_FALSE(frame->KillTimer(2));
     driver.Wait(100);
-    EXPECT_EQ(frame->log, (Log{at(1, 300)}));
-
     // The clock leaps ten minutes: the timer fires once, then keeps its cadence.
-    frame->log.clear();
     driver.JumpClock(600000);
-    EXPECT_EQ(frame->log, (Log{at(1, 600350)}));
     driver.Wait(50);
-    EXPECT_EQ(frame->log, (Log{at(1, 600350), at(1, 600400)}));
+    EXPECT_EQ(frame->log, (Log{at(1, 300), at(1, 600350), at(1, 600400)}));
 }
 
 }  // namespace

@@ -26,7 +26,6 @@ const MessageMap* SampleFrame::GetMessageMap() const {
         OnMessage<WM_LBUTTONDOWN, &SampleFrame::OnLButtonDown>,
         OnMessage<WM_PAINT, &SampleFrame::OnPaint>,
         OnCommand<40005, &SampleFrame::OnNewGame>,
-        OnCommand<40008, &SampleFrame::OnLearnRules>,
         OnMessage<WM_TIMER, &SampleFrame::OnTimer>,
         OnCommand<40009, &SampleFrame::OnLearnRules>,
         OnCommand<40011, &SampleFrame::OnNewGame>,
@@ -71,15 +70,14 @@ void SampleDialog::DoDataExchange(CDataExchange& dx) {
     DDX_Radio(dx, 1018, difficulty);
     DDX_Radio(dx, 1022, symbolSet);
     DDX_Text(dx, 1003, labels);
-    DDX_Text(dx, 1010, values);
     DDX_Text(dx, 1024, summary);
 }
 
 const MessageMap* SampleDialog::GetMessageMap() const {
     static constexpr MessageEntry entries[] = {
-        OnMessage<WM_TIMER, &SampleDialog::OnTimer>, OnMessage<WM_PAINT, &SampleDialog::OnPaint>,
-        OnCommand<1008, &SampleDialog::OnReset>,     OnCommand<1001, &SampleDialog::OnLanguage>,
-        OnCommand<1007, &SampleDialog::OnLanguage>,
+        OnMessage<WM_TIMER, &SampleDialog::OnTimer>,
+        OnMessage<WM_PAINT, &SampleDialog::OnPaint>,
+        OnCommand<1008, &SampleDialog::OnReset>,
     };
     static const MessageMap map{CDialog::GetMessageMap(), entries};
     return &map;
@@ -102,10 +100,8 @@ void SampleDialog::OnPaint() {
     dc->SelectBrush(GetStockBrush(StockBrush::White));
     Rectangle(*dc, 0, 0, 127, 76);
     dc->SelectPen(GetStockPen(StockPen::Black));
-    const Point vertical[] = {{3, 0}, {3, 76}};
-    const Point horizontal[] = {{0, 72}, {127, 72}};
-    Polyline(*dc, vertical);
-    Polyline(*dc, horizontal);
+    const Point axes[] = {{3, 0}, {3, 72}, {127, 72}};
+    Polyline(*dc, axes);
     dc->SelectPen(CreatePen(PenStyle::Solid, 2, RGB(255, 0, 0)));
     for (int i = 0; i < 6; ++i) {
         const Point bar[] = {{25 + 12 * i, 72}, {25 + 12 * i, 60 - 9 * i}};
@@ -117,11 +113,6 @@ void SampleDialog::OnPaint() {
 void SampleDialog::OnReset() {
     int answer = MessageBox("Are you sure?", "Warning", MB_OKCANCEL);
     log.push_back("reset " + std::to_string(answer));
-}
-
-void SampleDialog::OnLanguage() {
-    UpdateData(true);
-    log.push_back("language " + std::to_string(language));
 }
 
 bool SampleApp::InitInstance() {

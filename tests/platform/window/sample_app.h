@@ -25,12 +25,9 @@ constexpr PopupTemplate SamplePopups[] = {{"Menu", SampleMenuItems}};
 constexpr MenuTemplate SampleMenus[] = {{128, SamplePopups}};
 constexpr uint32_t SampleButtons[] = {40009, 40010, ID_SEPARATOR, 40011, 40014, 40016, 40012};
 constexpr ToolbarTemplate SampleToolbars[] = {{128, 17, 17, SampleButtons}};
-constexpr StringTemplate SampleStrings[] = {{128, "generic"}, {40012, "Pause"}};
 
 constexpr uint32_t SampleDialogId = 104;
 constexpr ControlTemplate SampleControls[] = {
-    {ControlClass::Button, 1032, "OK", {111, 44, 22, 10}, BS_PUSHBUTTON},
-    {ControlClass::Button, 1033, "NOK", {111, 56, 22, 10}, BS_PUSHBUTTON},
     {ControlClass::Button, 1022, "123", {93, 8, 27, 9}, BS_AUTORADIOBUTTON | WS_GROUP},
     {ControlClass::Button, 1023, "ABC", {93, 18, 27, 9}, BS_AUTORADIOBUTTON},
     {ControlClass::Button, 1025, "$#@", {93, 28, 31, 9}, BS_AUTORADIOBUTTON},
@@ -38,7 +35,6 @@ constexpr ControlTemplate SampleControls[] = {
     {ControlClass::Button, 1019, "medium", {85, 80, 40, 9}, BS_AUTORADIOBUTTON},
     {ControlClass::Button, 1020, "hard", {85, 90, 39, 9}, BS_AUTORADIOBUTTON},
     {ControlClass::Static, 1027, "", {5, 54, 79, 48}, SS_BITMAP | SS_CENTERIMAGE | WS_GROUP},
-    {ControlClass::Edit, 1010, "", {5, 8, 34, 40}, ES_MULTILINE | ES_RIGHT},
     {ControlClass::Edit, 1003, "", {42, 8, 47, 40}, ES_MULTILINE},
     {ControlClass::Button, 1001, "English", {14, 140, 38, 13}, BS_AUTORADIOBUTTON | WS_GROUP},
     {ControlClass::Button, 1007, "Français", {79, 140, 38, 13}, BS_AUTORADIOBUTTON},
@@ -50,7 +46,7 @@ constexpr ControlTemplate SampleControls[] = {
 };
 constexpr DialogTemplate SampleDialogs[] = {{SampleDialogId, "Options", 167, 174, SampleControls}};
 
-constexpr ResourceTable SampleResources{SampleMenus, SampleToolbars, SampleStrings, SampleDialogs};
+constexpr ResourceTable SampleResources{SampleMenus, SampleToolbars, {}, SampleDialogs};
 
 // The Options dialog's way of working: radio groups and texts exchanged with members, a graph
 // painted on its picture control after a one-shot timer, a question before a reset.
@@ -65,7 +61,6 @@ class SampleDialog : public CDialog {
     int language = -1;
     int player = -1;
     std::string labels = "Total played\r\nAverage time\r\nBest time\r\nPenalties\r\nReal time";
-    std::string values = "3\r\n1'2\"3\r\n58\"1\r\n2\r\n3'0\"4";
     std::string summary = "Total played: 3 during 3'0\"4";
     CStatic graph;
     CButton reset;
@@ -80,7 +75,6 @@ class SampleDialog : public CDialog {
     void OnPaint();
     void OnTimer(uint32_t id);
     void OnReset();
-    void OnLanguage();
     uint32_t repaintTimer_ = 0;
 };
 
