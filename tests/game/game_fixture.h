@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <initializer_list>
-#include <optional>
+#include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,42 +29,22 @@ inline const std::initializer_list<std::string_view> FourLines = {
     "└ ─ ┘ └ ┘",  //
 };
 
-// Line 1 fills the top-left 3 x 3 block as a snake by rows; by columns is as valid.
-inline const std::initializer_list<std::string_view> TwoWaySnake = {
-    "1 ─ ┐ 2 3",  //
-    "┌ ─ ┘ │ │",  //
-    "└ ─ 1 │ │",  //
-    "4 ─ 4 │ │",  //
-    "5 ─ 5 2 3",  //
-};
-
-// Counted games save the whole record each time: a memory-backed folder keeps that quick.
-inline std::filesystem::path StoreFolder() {
-    std::error_code error;
-    if (std::filesystem::is_directory("/dev/shm", error)) return "/dev/shm";
-    return std::filesystem::temp_directory_path();
-}
-
 class GameFixture : public ::testing::Test {
   protected:
-    GameFixture() : frame(Start()), game(frame.game) {}
+    // Start-up as the program does it, then FourLines in place of the generated puzzle.
+    GameFixture() {
+        InitSettings(settings);
+        OnNewGame(game);
+        frame.ShowWindow(SW_SHOW);
+        frame.UpdateWindow();
+        LoadPuzzle(FourLines);
+    }
 
     // The puzzle of the rows replaces the generated one; the player's board holds its endpoints.
     void LoadPuzzle(std::initializer_list<std::string_view> rows) {
-        const Board puzzle = BoardFromRows(rows);
-        board.gridSize = puzzle.gridSize;
-        board.solution = puzzle.solution;
-        for (int i = 0; i < LayerCells; ++i)
-            board.player[i] = board.solution[i] > 0 ? board.solution[i] : 0;
-        ClearLayer(board.errorMarks);
-        ClearLayer(board.revealed);
-        ClearLayer(board.traceMarks);
-        ComputeBoardOrigin(board);
-    }
-
-    // The player's board as rows of text, for drawing whole boards at once.
-    void SetPlayer(std::initializer_list<std::string_view> rows) {
-        board.player = LayerFromRows(rows);
+        board = BoardFromRows(rows);
+        for (int8_t& cell : board.player)
+            cell = std::max<int8_t>(cell, 0);
     }
 
     Point Centre(Cell c) const {
@@ -71,10 +53,9 @@ class GameFixture : public ::testing::Test {
     }
     void Press(Cell c) { driver.Press(Centre(c).x, Centre(c).y); }
     void Move(Cell c) { driver.Move(Centre(c).x, Centre(c).y); }
-    void Release(Cell c) { driver.Release(Centre(c).x, Centre(c).y); }
     void Tap(Cell c) { driver.Tap(Centre(c).x, Centre(c).y); }
     // Press on the first cell, move through the others, release on the last.
-    void Drag(std::initializer_list<Cell> cells) {
+    void Drag(const std::vector<Cell>& cells) {
         std::vector<Point> points;
         for (Cell c : cells)
             points.push_back(Centre(c));
@@ -82,35 +63,40 @@ class GameFixture : public ::testing::Test {
     }
     void Command(uint32_t id) { driver.Command(id); }
 
-    // The next message box gets this button.
+    // The next message box gets this button; unanswered, OK and Cancel boxes get Cancel.
     void Answer(int button) {
         driver.AnswerNext([this, button](CDialog&) { driver.Click(button); });
     }
     size_t BoxCount() const { return driver.Modals().size(); }
-    const HeadlessDriver::ModalRecord& LastBox() const { return driver.Modals().back(); }
+    // The last message box as "caption: text".
+    std::string LastBox() const {
+        return driver.Modals().back().caption + ": " + driver.Modals().back().text;
+    }
 
-    // The frame is the only window here with a timer: when it is due tells whether it runs.
-    std::optional<uint32_t> TimerDueIn() { return driver.System().Timers().TimeToNextDue(Now()); }
-    bool TimerRunning() { return TimerDueIn().has_value(); }
+    // The frame is the only window here with a timer.
+    bool TimerRunning() { return driver.System().Timers().TimeToNextDue(Now()).has_value(); }
     uint32_t Now() const { return driver.Now(); }
     int8_t PlayerAt(int x, int y) const { return At(board.player, x, y); }
     PlayerStats& Stats(int player = 0, int difficulty = 0) {
         return settings.stats[player][difficulty];
     }
 
-    TempStore store{StoreFolder()};
+    // Counted games save the whole record each time: a memory-backed folder keeps that quick.
+    TempStore store{std::filesystem::is_directory("/dev/shm")
+                        ? std::filesystem::path("/dev/shm")
+                        : std::filesystem::temp_directory_path()};
     HeadlessDriver driver;
     Board board;
     GameState state;
     Settings settings;
-    GameTestApp app{board, state, settings};
-    GameTestFrame& frame;
-    GameContext& game;
+    CWinApp app;
+    GameTestFrame& frame{Open()};
+    GameContext& game{frame.game};
 
   private:
-    GameTestFrame& Start() {
-        app.InitInstance();
-        return app.Frame();
+    GameTestFrame& Open() {
+        app.m_pMainWnd = std::make_unique<GameTestFrame>(board, state, settings);
+        return static_cast<GameTestFrame&>(*app.m_pMainWnd);
     }
 };
 

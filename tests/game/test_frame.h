@@ -4,15 +4,23 @@
 
 #include <vector>
 
-#include "game/game_context.h"
+#include "game/clock.h"
+#include "game/finish.h"
+#include "game/hint.h"
+#include "game/new_game.h"
+#include "game/stylus.h"
 #include "platform/window/app.h"
 #include "platform/window/frame.h"
+#include "platform/window/window_system.h"
 
 namespace velinor::test {
 
 class GameTestFrame : public CFrameWnd {
   public:
-    GameTestFrame(Board& board, GameState& state, Settings& settings);
+    GameTestFrame(Board& board, GameState& state, Settings& settings)
+        : game{board, state, settings, *this} {
+        LoadFrame(128);
+    }
 
     GameContext game;
     // What each paint found: the redraw mode, and the bounds of the area it painted.
@@ -21,44 +29,67 @@ class GameTestFrame : public CFrameWnd {
         Rect area;
     };
     std::vector<Paint> paints;
-    std::vector<RedrawMode> PaintModes() const;
     // Paints only validate: for runs of many events that look at no pixels.
     bool validateOnly = false;
 
-    void OnLButtonDown(int x, int y);
-    void OnMouseMove(int x, int y);
-    void OnLButtonDblClk(int x, int y);
-    void OnLButtonUp();
-    void OnTimer(uint32_t id);
-    void OnPaint();
-    void OnNewGame();
-    void OnPause();
-    void OnHint();
-    void OnShowSolution();
-    void OnClose();
-
     // The opening animation as start-up begins it.
-    void StartIntro();
+    void StartIntro() {
+        game.state.introFrame = 0;
+        game.state.introStart = GetTickCount();
+        game.state.timerId = SetTimer(MainTimerId, IntroTimerPeriod);
+    }
 
   protected:
-    const MessageMap* GetMessageMap() const override;
-};
-
-// Makes the frame its main window, shows it and starts the first game, as start-up does.
-class GameTestApp : public CWinApp {
-  public:
-    GameTestApp(Board& board, GameState& state, Settings& settings)
-        : board_(board), state_(state), settings_(settings) {}
-    bool InitInstance() override;
-    GameTestFrame& Frame() { return static_cast<GameTestFrame&>(*m_pMainWnd); }
-
-  protected:
-    const MessageMap* GetMessageMap() const override;
+    const MessageMap* GetMessageMap() const override {
+        static constexpr MessageEntry entries[] = {
+            OnMessage<WM_LBUTTONDOWN, &Route<OnLButtonDown, int, int>>,
+            OnMessage<WM_MOUSEMOVE, &Route<OnMouseMove, int, int>>,
+            OnMessage<WM_LBUTTONDBLCLK, &Route<OnLButtonDblClk, int, int>>,
+            OnMessage<WM_LBUTTONUP, &Route<OnLButtonUp>>,
+            OnMessage<WM_TIMER, &GameTestFrame::OnTimer>,
+            OnMessage<WM_PAINT, &GameTestFrame::OnPaint>,
+            OnMessage<WM_CLOSE, &GameTestFrame::OnClose>,
+            OnCommand<40005, &Route<OnNewGame>>,
+            OnCommand<40011, &Route<OnNewGame>>,
+            OnCommand<40015, &Route<OnPause>>,
+            OnCommand<40012, &Route<OnPause>>,
+            OnCommand<40013, &Route<OnHint>>,
+            OnCommand<40014, &Route<OnHint>>,
+            OnCommand<40007, &Route<FinishGame>>,
+            OnCommand<40016, &Route<FinishGame>>,
+            OnCommand<40001, &GameTestFrame::OnExit>,
+        };
+        static const MessageMap map{CFrameWnd::GetMessageMap(), entries};
+        return &map;
+    }
 
   private:
-    Board& board_;
-    GameState& state_;
-    Settings& settings_;
+    // A table entry for a game handler that needs only the frame's game.
+    template <auto Handler, class... Position>
+    static void Route(GameTestFrame& frame, Position... position) {
+        Handler(frame.game, position...);
+    }
+
+    void OnTimer(uint32_t id) {
+        velinor::OnTimer(game);
+        CWnd::OnTimer(id);
+    }
+    // Painting's one duty towards the game: the clock reading of a game in play.
+    void OnPaint() {
+        if (game.state.phase == Playing && game.state.introStart == 0)
+            game.state.clockEnd = GetTickCount();
+        if (validateOnly) {
+            ValidateAll();
+            return;
+        }
+        CPaintDC dc(this);
+        paints.push_back({game.state.redrawMode, dc.Context().DeviceClip()});
+    }
+    void OnClose() {
+        if (velinor::OnClose(game)) CFrameWnd::OnClose();
+    }
+    // Exit goes to the application, which asks the main window to close.
+    void OnExit() { AfxGetApp()->OnAppExit(); }
 };
 
 }  // namespace velinor::test
