@@ -26,11 +26,9 @@ void AddMark(Board& board, int i, Trail& trail) {
     mark = static_cast<int8_t>(mark + 1);
 }
 
-// The value of cell j, or 0 (empty) for j = -1, off the grid. Without a branch: the checks look at
-// every neighbour of every cell, and what lies there is as good as random.
+// The value of cell j, or 0 (empty) for j = -1, off the grid.
 int8_t ValueOrEmpty(const Layer& cells, int j) {
-    const int8_t v = cells[j >= 0 ? j : 0];
-    return j >= 0 ? v : 0;
+    return j >= 0 ? cells[j] : 0;
 }
 
 int16_t Follow(Board& board, const Layer& cells, int8_t& x, int8_t& y, int16_t dir, Trail& trail) {
