@@ -87,7 +87,8 @@ int Run(const std::string& out, const std::string& facePath) {
         for (int y = 0; y < g.height; ++y)
             for (int x = 0; x < g.width; ++x)
                 if (g.bits[y * g.width + x]) sheet.SetValue(cx + x, cy + y, 1);
-        advances += (c ? " " : "") + std::to_string(g.advance);
+        if (c) advances += ' ';
+        advances += std::to_string(g.advance);
     }
     std::string error;
     const PngTexts texts = {

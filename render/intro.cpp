@@ -1,0 +1,7 @@
+#include "render/intro.h"
+
+namespace velinor {
+
+void PaintIntroFrame(OffscreenBuffer&, IntroScene&, GameContext&) {}
+
+}  // namespace velinor

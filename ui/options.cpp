@@ -1,0 +1,7 @@
+#include "ui/options.h"
+
+namespace velinor {
+
+void OnOptions(GameContext&) {}
+
+}  // namespace velinor
