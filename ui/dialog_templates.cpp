@@ -1,0 +1,9 @@
+#include "ui/dialog_templates.h"
+
+namespace velinor {
+
+std::span<const DialogTemplate> GameDialogTemplates() {
+    return {};
+}
+
+}  // namespace velinor
