@@ -108,15 +108,18 @@ void DrawGlyph(Bitmap& target, const Rect& clip, int64_t penX, int64_t top, unsi
     const FontData& font = SystemFont();
     const EmbeddedImage& sheet = *font.sheet;
     const int cellX = (c % 16) * font.cellWidth, cellY = (c / 16) * font.cellHeight;
-    for (int gy = 0; gy < font.cellHeight; ++gy) {
-        const int64_t y = top + gy;
-        if (y < clip.top || y >= clip.bottom) continue;
+    // The part of the cell inside the clip, worked out once: the pixel loop then has no tests
+    // but the glyph's own.
+    const int64_t left = penX - font.originX;
+    const int firstX = static_cast<int>(std::clamp<int64_t>(clip.left - left, 0, font.cellWidth));
+    const int endX = static_cast<int>(std::clamp<int64_t>(clip.right - left, 0, font.cellWidth));
+    const int firstY = static_cast<int>(std::clamp<int64_t>(clip.top - top, 0, font.cellHeight));
+    const int endY = static_cast<int>(std::clamp<int64_t>(clip.bottom - top, 0, font.cellHeight));
+    for (int gy = firstY; gy < endY; ++gy) {
         const uint8_t* row = sheet.pixels + static_cast<size_t>(cellY + gy) * sheet.width + cellX;
-        uint32_t* out = target.Row(static_cast<int>(y));
-        for (int gx = 0; gx < font.cellWidth; ++gx) {
-            const int64_t x = penX + gx - font.originX;
-            if (row[gx] != 0 && x >= clip.left && x < clip.right) out[x] = ink;
-        }
+        uint32_t* out = target.Row(static_cast<int>(top + gy));
+        for (int gx = firstX; gx < endX; ++gx)
+            out[left + gx] = row[gx] != 0 ? ink : out[left + gx];
     }
 }
 
