@@ -56,6 +56,8 @@ Bitmap Difference(const Bitmap& expected, const Bitmap& actual) {
 }
 
 ::testing::AssertionResult Save(const Bitmap& image, const std::filesystem::path& path) {
+    std::error_code ignored;  // a folder that cannot be made shows as a failed write below
+    std::filesystem::create_directories(path.parent_path(), ignored);
     std::string error;
     if (!SavePng(Compact(image), path.string(), &error))
         return ::testing::AssertionFailure() << "cannot write " << path << ": " << error;
@@ -80,7 +82,6 @@ Bitmap Difference(const Bitmap& expected, const Bitmap& actual) {
     }
 
     const std::filesystem::path failures = VELINOR_GOLDEN_FAILURES;
-    std::filesystem::create_directories(failures);
     const std::filesystem::path actualPath = failures / (name + ".actual.png");
     ::testing::AssertionResult result = ::testing::AssertionFailure();
     if (!expected)
@@ -96,7 +97,8 @@ Bitmap Difference(const Bitmap& expected, const Bitmap& actual) {
         const std::filesystem::path diffPath = failures / (name + ".diff.png");
         if (Save(Difference(*expected, actual), diffPath)) result << ", difference: " << diffPath;
     }
-    return result << "\nIf the change is meant: VELINOR_UPDATE_GOLDEN=1 ./scripts/test.sh";
+    return result << "\nIf the change is meant: VELINOR_UPDATE_GOLDEN=1 ctest --test-dir "
+                     "build/test -R GoldenFrames";
 }
 
 }  // namespace velinor::test
