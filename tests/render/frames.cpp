@@ -16,6 +16,8 @@ namespace {
 constexpr int Scale = 2;
 constexpr int Columns = 5;
 constexpr int Caption = 16;
+// Between frames on the sheet, so that neighbouring status bands do not run together.
+constexpr int Gap = 12;
 
 bool Save(const Bitmap& image, const std::filesystem::path& path) {
     std::string error;
@@ -27,7 +29,7 @@ bool Save(const Bitmap& image, const std::filesystem::path& path) {
 int Run(const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder);
     const int count = static_cast<int>(Situations().size());
-    const int width = 240 * Scale, height = 294 * Scale + Caption;
+    const int width = 240 * Scale + Gap, height = 294 * Scale + Caption + Gap;
     Bitmap sheet =
         CreateCompatibleBitmap(Columns * width, (count + Columns - 1) / Columns * height);
     DC sheetDc(&sheet);
