@@ -64,8 +64,11 @@ void PatternFill(Bitmap& dst, const Rect& area, const Brush& brush, Rop rop) {
         const int left = area.left, width = area.Width();
         for (int y = area.top; y < area.bottom; ++y) {
             uint32_t* row = dst.Row(y) + left;
-            for (int x = 0; x < width; ++x)
-                row[x] = t.Apply(row[x]);
+            if (t.a == 0)  // the result does not read the destination: a plain fill
+                std::fill_n(row, width, t.x);
+            else
+                for (int x = 0; x < width; ++x)
+                    row[x] = t.Apply(row[x]);
         }
         return;
     }
