@@ -31,13 +31,6 @@ using test::TempStore;
 
 constexpr int KillCount = 200;
 
-// A killed process leaves its writes in the page cache, so syncs play no part here: a folder in
-// memory keeps the test's time independent of how busy the disk is.
-TempStore StoreInMemory() {
-    std::error_code ignored;
-    return std::filesystem::is_directory("/dev/shm", ignored) ? TempStore("/dev/shm") : TempStore();
-}
-
 // Record number g: every field holds g (the 16-bit ones g modulo 2^15), every history names g.
 Settings Generation(int32_t g) {
     Settings settings;
@@ -99,8 +92,10 @@ void CatchCommitting(pid_t child, const std::string& journal, std::mt19937& rand
     }
 }
 
+// A killed process leaves its writes in the page cache, so syncs play no part here: a folder in
+// memory keeps the test's time independent of how busy the disk is.
 TEST(StoreCrash, ASaveKilledAtAnyMomentLeavesOneWholeRecord) {
-    TempStore store = StoreInMemory();
+    TempStore store = TempStore::InMemory();
     ASSERT_EQ(SaveSettings(Generation(1)), 0);
     const std::string journal = store.file().string() + "-journal";
     std::mt19937 random(20240531);
@@ -145,7 +140,7 @@ TEST(StoreCrash, ASaveKilledAtAnyMomentLeavesOneWholeRecord) {
 }
 
 TEST(StoreCrash, TwoCopiesSavingAtOnceLeaveAValidStore) {
-    TempStore store = StoreInMemory();
+    TempStore store = TempStore::InMemory();
     ASSERT_EQ(SaveSettings(Generation(0)), 0);
     constexpr int Saves = 40;
     pid_t children[2];
