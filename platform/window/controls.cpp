@@ -36,15 +36,22 @@ bool IsMultiLine(const Control& c) {
     return (c.style & ES_MULTILINE) != 0;
 }
 
+// A multi-line edit shows as many whole lines as fit: no line is cut at its foot.
 Rect EditTextArea(const Control& c) {
-    return {c.rect.left + 3, c.rect.top + 2, c.rect.right - 3, c.rect.bottom - 2};
+    Rect area{c.rect.left + 3, c.rect.top + 2, c.rect.right - 3, c.rect.bottom - 2};
+    if (IsMultiLine(c)) {
+        const int line = TextLineHeight();
+        area.bottom = area.top + std::max(0, area.Height()) / line * line;
+    }
+    return area;
 }
 
 unsigned EditFormat(const Control& c) {
     unsigned format = (c.style & ES_RIGHT) != 0    ? TextRight
                       : (c.style & ES_CENTER) != 0 ? TextCentre
                                                    : TextLeft;
-    return format | (IsMultiLine(c) ? TextWordBreak : TextSingleLine | TextVCentre);
+    // A multi-line edit clips to its whole lines itself (DrawEdit).
+    return format | (IsMultiLine(c) ? TextWordBreak | TextNoClip : TextSingleLine | TextVCentre);
 }
 
 // Drawn over the erased background only: a radio's rectangle may overlap its neighbours'.
@@ -90,8 +97,12 @@ void DrawEdit(DC& dc, const Control& c) {
     Point most = MaxScroll(c);
     Rect layout{area.left - c.scroll.x, area.top - c.scroll.y, area.right + most.x - c.scroll.x,
                 area.bottom + most.y - c.scroll.y};
+    // Lines of a multi-line edit are whole; a glyph reaching past its pen into the margin
+    // (a "j" at the left) still shows whole.
+    const Rect clipArea =
+        IsMultiLine(c) ? Rect{c.rect.left + 1, area.top, c.rect.right - 1, area.bottom} : area;
     {
-        ClipScope clip(dc, area);
+        ClipScope clip(dc, clipArea);
         dc.SetBkMode(BkMode::Transparent);
         dc.SetTextColor(InkColour);
         DrawText(dc, c.text, layout, EditFormat(c));
@@ -151,6 +162,17 @@ Point MaxScroll(const Control& edit) {
     }
     if ((edit.style & ES_AUTOHSCROLL) == 0) return {};
     return {std::max(0, TextWidth(edit.text) - area.Width()), 0};
+}
+
+Point ClampScroll(const Control& edit, Point scroll) {
+    const Point most = MaxScroll(edit);
+    scroll = {std::clamp(scroll.x, 0, most.x), std::clamp(scroll.y, 0, most.y)};
+    if (IsMultiLine(edit)) {
+        // The nearest whole line; most.y is a whole number of lines, so this stays within it.
+        const int line = TextLineHeight();
+        scroll.y = (scroll.y + line / 2) / line * line;
+    }
+    return scroll;
 }
 
 void DrawControl(DC& dc, const Control& control) {
