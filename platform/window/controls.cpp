@@ -36,13 +36,13 @@ bool IsMultiLine(const Control& c) {
     return (c.style & ES_MULTILINE) != 0;
 }
 
-// A multi-line edit shows as many whole lines as fit: no line is cut at its foot.
+// The frame and one pixel of paper: the narrow edits of the Options dialog need every column.
+// A multi-line edit shows as many whole lines as fit, none cut at its foot.
 Rect EditTextArea(const Control& c) {
-    Rect area{c.rect.left + 3, c.rect.top + 2, c.rect.right - 3, c.rect.bottom - 2};
-    if (IsMultiLine(c)) {
-        const int line = TextLineHeight();
-        area.bottom = area.top + std::max(0, area.Height()) / line * line;
-    }
+    Rect area{c.rect.left + 2, c.rect.top + 2, c.rect.right - 2, c.rect.bottom - 2};
+    if (!IsMultiLine(c)) return area;
+    const int line = TextLineHeight();
+    area.bottom = area.top + std::max(0, area.Height()) / line * line;
     return area;
 }
 

@@ -13,10 +13,10 @@ using test::Canvas;
 constexpr COLORREF Black = RGB(0, 0, 0);
 constexpr COLORREF White = RGB(255, 255, 255);
 
-// The text lies 3 pixels inside the frame's sides and 2 below its top; 4 lines of any font
-// from 12 to 15 pixels fit the 61 rows left of this 65-pixel control.
+// The text lies 2 pixels inside the frame; 4 lines of any font from 12 to 15 pixels fit the 61
+// rows left of this 65-pixel control.
 constexpr Rect EditRect{10, 10, 110, 75};
-constexpr Rect TextArea{13, 12, 107, 73};
+constexpr Rect TextArea{12, 12, 108, 73};
 
 TEST(MultiLineEdit, ShowsWholeLinesUncutAtEveryScroll) {
     Control edit{.id = 1,
