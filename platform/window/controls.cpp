@@ -12,6 +12,7 @@ namespace {
 
 constexpr int RadioSize = 9;
 constexpr int RadioGap = 3;
+constexpr int ThumbWidth = 2;
 
 // The ring and the dot of a radio button, row by row: small, to leave its text the room the
 // dialog units give it.
@@ -37,12 +38,15 @@ bool IsMultiLine(const Control& c) {
 }
 
 // The frame and one pixel of paper: the narrow edits of the Options dialog need every column.
-// A multi-line edit shows as many whole lines as fit, none cut at its foot.
+// A multi-line edit shows as many whole lines as fit, none cut at its foot; when its text is
+// taller than that, the scroll thumb takes its columns, leaving the pixel of paper before it.
 Rect EditTextArea(const Control& c) {
     Rect area{c.rect.left + 2, c.rect.top + 2, c.rect.right - 2, c.rect.bottom - 2};
     if (!IsMultiLine(c)) return area;
     const int line = TextLineHeight();
     area.bottom = area.top + std::max(0, area.Height()) / line * line;
+    if (MeasureText(c.text, area.Width(), TextWordBreak).height > area.Height())
+        area.right -= ThumbWidth;
     return area;
 }
 
@@ -84,9 +88,10 @@ void DrawScrollThumb(DC& dc, const Control& c, Point most) {
     int hidden = vertical ? most.y : most.x;
     int thumb = std::max(6, length * length / (length + hidden));
     int at = (length - thumb) * (vertical ? c.scroll.y : c.scroll.x) / hidden;
-    Rect bar = vertical
-                   ? Rect{track.right - 2, track.top + at, track.right, track.top + at + thumb}
-                   : Rect{track.left + at, track.bottom - 2, track.left + at + thumb, track.bottom};
+    Rect bar = vertical ? Rect{track.right - ThumbWidth, track.top + at, track.right,
+                               track.top + at + thumb}
+                        : Rect{track.left + at, track.bottom - ThumbWidth, track.left + at + thumb,
+                               track.bottom};
     FillSolid(dc, bar, FrameLineColour);
 }
 

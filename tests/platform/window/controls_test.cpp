@@ -2,6 +2,8 @@
 // it to, and no glyph cut at any edge.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/window/controls.h"
 #include "tests/platform/gdi/canvas.h"
 
@@ -13,18 +15,34 @@ using test::Canvas;
 constexpr COLORREF Black = RGB(0, 0, 0);
 constexpr COLORREF White = RGB(255, 255, 255);
 
-// The text lies 2 pixels inside the frame; 4 lines of any font from 12 to 15 pixels fit the 61
-// rows left of this 65-pixel control.
+// The text lies 2 pixels inside the frame, and the scroll thumb with a pixel of paper before it
+// takes 2 more on the right; 4 lines of any font from 12 to 15 pixels fit the 61 rows left.
 constexpr Rect EditRect{10, 10, 110, 75};
-constexpr Rect TextArea{12, 12, 108, 73};
+constexpr Rect TextArea{12, 12, 106, 73};
+
+// Two words that share a line of the frame's whole width but not one beside the thumb.
+std::string WrappedByTheThumb() {
+    for (int m = 1; m < 20; ++m) {
+        for (int l = 1; l < 40; ++l) {
+            const std::string first(m, 'm'), second(l, 'l');
+            const int width = TextWidth(first + " " + second);
+            if (width > TextArea.Width() && width <= TextArea.Width() + 2 &&
+                TextWidth(first) <= TextArea.Width() && TextWidth(second) <= TextArea.Width())
+                return first + " " + second;
+        }
+    }
+    return {};
+}
 
 TEST(MultiLineEdit, ShowsWholeLinesUncutAtEveryScroll) {
+    const std::string wrapped = WrappedByTheThumb();
+    ASSERT_FALSE(wrapped.empty());
     Control edit{.id = 1,
                  .kind = ControlKind::Edit,
                  .style = ES_MULTILINE,
                  .rect = EditRect,
-                 .text = "Jiffy fjords yield quirky\r\nwaffles; a jug of gravy,\r\n\r\n"
-                         "Wolf's jaw: \"j\", \"f\" and \"y\" overhang. Ça fait déjà l'été."};
+                 .text = "Jiffy fjords yield quirky\r\nwaffles; a jug of gravy,\r\n" + wrapped +
+                         "\r\nWolf's jaw: \"j\", \"f\" and \"y\" overhang. Ça fait déjà l'été."};
     const int line = TextLineHeight();
     ASSERT_GE(line, 12);
     ASSERT_LE(line, 15);
