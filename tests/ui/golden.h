@@ -1,10 +1,6 @@
-// Whole screens compared pixel for pixel with PNGs kept under tests/golden/. After a change
-// meant to move pixels, rewrite them with
-//
-//   VELINOR_UPDATE_GOLDEN=1 ./scripts/test.sh
-//
-// and look at the new images before committing them. Every run leaves what it saw under
-// screenshots/ in the build folder.
+// Whole screens compared with PNGs under tests/golden/. After a change meant to move pixels:
+// `VELINOR_UPDATE_GOLDEN=1 ./scripts/test.sh`, then look at the rewritten images. Every run
+// leaves what it saw under screenshots/ in the build folder.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,46 +9,33 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/gdi/png.h"
 
 namespace velinor::test {
 
 inline ::testing::AssertionResult MatchesGolden(const std::string& name, const Bitmap& actual) {
-    const std::filesystem::path golden =
-        std::filesystem::path(VELINOR_GOLDEN_DIR) / (name + ".png");
-    const std::filesystem::path seen =
-        std::filesystem::path(VELINOR_SCREENSHOT_DIR) / (name + ".png");
-    std::filesystem::create_directories(seen.parent_path());
-    std::string error;
-    if (!SavePng(actual, seen.string(), &error))
-        return ::testing::AssertionFailure() << "cannot write " << seen << ": " << error;
+    const std::string golden = VELINOR_GOLDEN_DIR "/" + name + ".png";
+    const std::string seen = VELINOR_SCREENSHOT_DIR "/" + name + ".png";
     const char* update = std::getenv("VELINOR_UPDATE_GOLDEN");
-    if (update != nullptr && std::string(update) == "1") {
-        std::filesystem::create_directories(golden.parent_path());
-        if (SavePng(actual, golden.string(), &error)) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "cannot write " << golden << ": " << error;
+    const bool updating = update != nullptr && std::string(update) == "1";
+    std::string error;
+    for (const std::string& path : updating ? std::vector{seen, golden} : std::vector{seen}) {
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        if (!SavePng(actual, path, &error)) return ::testing::AssertionFailure() << error;
     }
-    const std::optional<Bitmap> expected = LoadPng(golden.string(), &error);
-    if (!expected)
-        return ::testing::AssertionFailure() << "no golden image " << golden << ": " << error;
-    if (expected->Width() != actual.Width() || expected->Height() != actual.Height())
-        return ::testing::AssertionFailure()
-               << golden << " is " << expected->Width() << " x " << expected->Height()
-               << ", the screen " << actual.Width() << " x " << actual.Height();
-    int differing = 0;
-    Point first{};
-    for (int y = 0; y < actual.Height(); ++y) {
-        for (int x = 0; x < actual.Width(); ++x) {
-            if (expected->ColourOf(expected->Value(x, y)) == actual.ColourOf(actual.Value(x, y)))
-                continue;
-            if (differing++ == 0) first = {x, y};
-        }
-    }
+    const std::optional<Bitmap> expected = LoadPng(golden, &error);
+    if (!expected) return ::testing::AssertionFailure() << error;
+    int differing =
+        expected->Width() == actual.Width() && expected->Height() == actual.Height() ? 0 : -1;
+    for (int y = 0; differing >= 0 && y < actual.Height(); ++y)
+        for (int x = 0; x < actual.Width(); ++x)
+            differing +=
+                expected->ColourOf(expected->Value(x, y)) != actual.ColourOf(actual.Value(x, y));
     if (differing == 0) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << differing << " pixels differ from " << golden << ", the first at (" << first.x << ", "
-           << first.y << "); the screen is " << seen;
+    return ::testing::AssertionFailure() << "the screen " << seen << " differs from " << golden
+                                         << (differing < 0 ? " in size" : " in pixels");
 }
 
 }  // namespace velinor::test
