@@ -1,4 +1,4 @@
-// velinor-make-font: renders DejaVu Sans through FreeType in monochrome mode into the program's
+// velinor-make-font: renders DejaVu Sans Condensed through FreeType in monochrome mode into the program's
 // 1-bit raster font, a sheet of 16 x 16 cells (one per Latin-1 code) with its metrics.
 //
 //   velinor-make-font OUT.png [FONT.ttf]
@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,9 @@ namespace velinor {
 namespace {
 
 constexpr int PixelSize = 11;
-constexpr const char* DefaultFace = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+// The condensed face: the dialogs were laid out for a narrow handheld font, and the plain face
+// is about 15 % too wide for their labels and buttons.
+constexpr const char* DefaultFace = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf";
 
 struct Glyph {
     int left = 0;
@@ -78,6 +81,13 @@ int Run(const std::string& out, const std::string& facePath) {
         descent = std::max(descent, g.height - g.top);
     }
     const int cellWidth = originX + right, cellHeight = ascent + descent;
+    // Lines are spaced by how far letters reach below the baseline; the rare sign that reaches
+    // further (the bar) loses that row where lines stack, so five lines fit the Options labels.
+    int letterDescent = 0;
+    for (int c = 0; c < 256; ++c)
+        if ((c < 0x80 && std::isalpha(c)) || c >= 0xC0)
+            letterDescent = std::max(letterDescent, glyphs[c].height - glyphs[c].top);
+    const int lineHeight = ascent + letterDescent;
     Bitmap sheet(16 * cellWidth, 16 * cellHeight, 1);
     std::string advances;
     for (int c = 0; c < 256; ++c) {
@@ -95,9 +105,9 @@ int Run(const std::string& out, const std::string& facePath) {
         {"cell-width", std::to_string(cellWidth)},
         {"cell-height", std::to_string(cellHeight)},
         {"origin-x", std::to_string(originX)},
-        {"line-height", std::to_string(cellHeight)},
+        {"line-height", std::to_string(lineHeight)},
         {"advances", advances},
-        {"source", "DejaVu Sans, " + std::to_string(PixelSize) + " px, FreeType monochrome"}};
+        {"source", "DejaVu Sans Condensed, " + std::to_string(PixelSize) + " px, FreeType monochrome"}};
     if (!SavePng(sheet, out, &error, texts)) {
         std::cerr << "velinor-make-font: " << error << "\n";
         return 1;

@@ -36,8 +36,9 @@ bool IsMultiLine(const Control& c) {
     return (c.style & ES_MULTILINE) != 0;
 }
 
+// The frame and one pixel of paper: the narrow edits of the Options dialog need every column.
 Rect EditTextArea(const Control& c) {
-    return {c.rect.left + 3, c.rect.top + 2, c.rect.right - 3, c.rect.bottom - 2};
+    return {c.rect.left + 2, c.rect.top + 2, c.rect.right - 2, c.rect.bottom - 2};
 }
 
 unsigned EditFormat(const Control& c) {
