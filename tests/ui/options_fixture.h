@@ -1,5 +1,5 @@
-// The Options command on the headless back end: the game's test main window with a command bar
-// and its menu, Options routed to OnOptions, a registry file of its own and a fresh 5 x 5 game.
+// Options on the headless back end: the game's test main window with a command bar and its
+// menu, Options routed to OnOptions, a registry file of its own and a fresh 5 x 5 game.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,7 +9,6 @@
 #include <optional>
 #include <string>
 
-#include "game/commands.h"
 #include "platform/headless/headless.h"
 #include "platform/window/command_bar.h"
 #include "tests/game/test_frame.h"
@@ -65,36 +64,27 @@ class OptionsFixture : public ::testing::Test {
         frame.UpdateWindow();
     }
 
-    // Runs Options; `inside` acts in the open dialog (unanswered, it is cancelled).
+    // Runs Options; `inside` acts in the open dialog, which is cancelled if left open.
     void RunOptions(std::function<void(CDialog&)> inside, uint32_t command = MenuOptions) {
         driver.AnswerNext(std::move(inside));
         driver.Command(command);
     }
-    // The next message box gets this button.
     void Answer(int button) {
         driver.AnswerNext([this, button](CDialog&) { driver.Click(button); });
     }
-
     CDialog& Dialog() const { return *driver.OpenModal(); }
     std::string Text(int id) const { return Dialog().GetDlgItemText(id); }
-    bool Checked(int id) const {
-        const Control* control = Dialog().FindControl(id);
-        return control != nullptr && control->checked;
-    }
-    size_t BoxCount() const { return driver.Modals().size(); }
-    // Milliseconds to the next timer of any window, none when no timer runs.
     std::optional<uint32_t> NextTimer() {
         return driver.System().Timers().TimeToNextDue(driver.Now());
     }
-    // The record as the registry holds it; none when nothing was ever saved.
+    // What the registry holds; none when nothing was saved.
     std::optional<Settings> Stored() const {
-        Settings stored{};
-        stored.versionText = ProgramVersion;  // written, never read back
+        Settings stored{.versionText = ProgramVersion};  // written, never read back
         if (LoadSettings(stored) != 0) return std::nullopt;
         return stored;
     }
-    // A tap on a cell of the grid: the clock starts, the game is in progress.
-    void TouchGrid() { driver.Tap(board.originX + CellSize / 2, board.originY + CellSize / 2); }
+    // A tap on the grid: the clock starts, a game is in progress.
+    void TouchGrid() { driver.Tap(board.originX + 1, board.originY + 1); }
 
     TempStore store;
     HeadlessDriver driver;
