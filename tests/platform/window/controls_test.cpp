@@ -42,7 +42,8 @@ TEST(MultiLineEdit, ShowsWholeLinesUncutAtEveryScroll) {
                  .style = ES_MULTILINE,
                  .rect = EditRect,
                  .text = "Jiffy fjords yield quirky\r\nwaffles; a jug of gravy,\r\n" + wrapped +
-                         "\r\nWolf's jaw: \"j\", \"f\" and \"y\" overhang. Ça fait déjà l'été."};
+                         "\r\nWolf's jaw: \"j\", \"f\" and \"y\" overhang. Ça fait déjà l'été.\r\n"
+                         "Quick lynx, big fox; then jolly yaks."};
     const int line = TextLineHeight();
     const int shown = TextArea.Height() / line;
     // The whole text unclipped, as the control should show it unscrolled.
