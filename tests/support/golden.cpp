@@ -97,8 +97,7 @@ Bitmap Difference(const Bitmap& expected, const Bitmap& actual) {
         const std::filesystem::path diffPath = failures / (name + ".diff.png");
         if (Save(Difference(*expected, actual), diffPath)) result << ", difference: " << diffPath;
     }
-    return result << "\nIf the change is meant: VELINOR_UPDATE_GOLDEN=1 ctest --test-dir "
-                     "build/test -R GoldenFrames";
+    return result << "\nIf the change is meant: VELINOR_UPDATE_GOLDEN=1 ./scripts/test.sh";
 }
 
 }  // namespace velinor::test

@@ -3,7 +3,7 @@
 //
 // After a change that is meant to move pixels, rewrite every golden frame with
 //
-//   VELINOR_UPDATE_GOLDEN=1 ctest --test-dir build/test -R GoldenFrames
+//   VELINOR_UPDATE_GOLDEN=1 ./scripts/test.sh
 //
 // and look at the rewritten PNGs before committing them. On a mismatch the actual image and a
 // difference image (the expected image darkened, differing pixels in magenta) are written to
