@@ -3,6 +3,8 @@
 namespace velinor {
 namespace {
 
+uint64_t createdPens = 0;
+
 Brush NullBrush() {
     Brush brush;
     brush.style = BrushStyle::Null;
@@ -12,7 +14,12 @@ Brush NullBrush() {
 }  // namespace
 
 Pen CreatePen(PenStyle style, int width, COLORREF colour) {
+    ++createdPens;
     return Pen{style, width >= 2 ? 2 : 1, colour & 0xFFFFFF};
+}
+
+uint64_t CreatedPenCount() {
+    return createdPens;
 }
 
 COLORREF Brush::ColourAt(int x, int y) const {
