@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/golden.h"
+#include "tests/support/golden.h"
 #include "tests/ui/options_fixture.h"
 
 namespace velinor::test {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "platform/headless/headless.h"
-#include "tests/ui/golden.h"
+#include "tests/support/golden.h"
 #include "tests/ui/rules_fixture.h"
 #include "ui/rules_dialog.h"
 #include "ui/rules_text.h"
