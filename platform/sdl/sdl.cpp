@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <string_view>
+
 #include "platform/gdi/colour.h"
 
 namespace velinor {
@@ -18,6 +20,14 @@ SdlBackend::SdlBackend(int scale) {
     system_ = std::make_unique<WindowSystem>(static_cast<Backend&>(*this));
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         error_ = SDL_GetError();
+        return;
+    }
+    // Without a display SDL falls back on drivers that show nothing; only one asked for by name
+    // (tests ask for "dummy") may stand in for a screen.
+    const std::string_view driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if ((asked == nullptr || asked[0] == '\0') && (driver == "offscreen" || driver == "dummy")) {
+        error_ = "no display to show it on (neither DISPLAY nor WAYLAND_DISPLAY reaches one)";
         return;
     }
     start_ = SDL_GetTicks();
