@@ -39,8 +39,11 @@ SdlBackend::SdlBackend(int scale) {
         return;
     }
     SDL_SetWindowMinimumSize(window_, ScreenWidth, ScreenHeight);
-    SDL_Renderer* renderer = SDL_CreateRenderer(window_, -1, 0);
-    if (renderer == nullptr) renderer = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    // A 240 x 320 picture scaled by a whole number costs the software renderer next to nothing,
+    // while starting OpenGL (and the window surface's own accelerated copy) takes 100 ms and more
+    // where there is no graphics card: the window would be late for its first frame.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_Renderer* renderer = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (renderer == nullptr) {
         error_ = SDL_GetError();
         return;
