@@ -108,7 +108,7 @@ auto Outcome(const HeadlessDriver& driver, size_t firstBox, const MainFrame& fra
 TEST_F(ProgramTest, EachToolbarButtonDoesWhatItsMenuItemDoesQuestionsIncluded) {
     struct Twin {
         uint32_t menu, tool;
-        const char* box;  // the caption of the box it opens in a game in progress, if any
+        const char* box;  // the caption of the first box it opens in a game in progress, if any
         GamePhase phase;  // after the box is answered OK
     };
     const Twin twins[] = {
@@ -116,8 +116,8 @@ TEST_F(ProgramTest, EachToolbarButtonDoesWhatItsMenuItemDoesQuestionsIncluded) {
         {MenuShowSolution, ToolShowSolution, "Warning", Finished},
         {MenuHint, ToolHint, "Info", Playing},
         {MenuPause, ToolPause, nullptr, Paused},
-        {MenuLearnRules, ToolLearnRules, nullptr, Playing},
-        {MenuOptions, ToolOptions, nullptr, Playing},
+        {MenuLearnRules, ToolLearnRules, "Warning", Playing},
+        {MenuOptions, ToolOptions, "Warning", Playing},
     };
     for (const Twin& twin : twins) {
         for (int answer : {IDOK, IDCANCEL}) {
@@ -138,7 +138,8 @@ TEST_F(ProgramTest, EachToolbarButtonDoesWhatItsMenuItemDoesQuestionsIncluded) {
             if (twin.box == nullptr) {
                 EXPECT_TRUE(boxes.empty()) << twin.menu;
             } else {
-                ASSERT_EQ(boxes.size(), 1u) << twin.menu;
+                // The question comes first; a dialog may follow it.
+                ASSERT_FALSE(boxes.empty()) << twin.menu;
                 EXPECT_EQ(boxes[0].substr(0, boxes[0].find(':')), twin.box);
             }
             if (answer == IDOK) {
