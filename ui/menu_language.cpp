@@ -13,9 +13,12 @@ struct MenuText {
 };
 
 constexpr MenuText MenuTexts[] = {
-    {0, "New Game", "Nouvelle partie"}, {2, "Hint", "Suggestion"},
-    {3, "Show solution", "Donner la solution"}, {4, "Learn rules", "Apprentissage"},
-    {6, "About", "A propos"}, {7, "Exit", "Quitter"},
+    {0, "New Game", "Nouvelle partie"},
+    {2, "Hint", "Suggestion"},
+    {3, "Show solution", "Donner la solution"},
+    {4, "Learn rules", "Apprentissage"},
+    {6, "About", "A propos"},
+    {7, "Exit", "Quitter"},
 };
 
 }  // namespace
