@@ -2,6 +2,8 @@
 // scene's formulas, and what each 60 ms step shows.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/random/random.h"
@@ -14,14 +16,9 @@ namespace {
 
 TEST(IntroProjection, ScalingTruncatesTowardZero) {
     const RingPoints table = MakeRingTable();
-    struct Case {
-        int i;
-        int s;
-        Point expected;
-    };
     // i = 45 lies 180 degrees round, a hair short of it: sin 3.1415 = 0.0000927, so y at size 1
     // is 99.99999957 and 200 times that still falls short of 20000.
-    const Case cases[] = {
+    const std::tuple<int, int, Point> cases[] = {
         {0, 15, {0, -1500}},        // the far point of the first ring
         {10, 100, {44994, -7660}},  // 449.94 and -76.606
         {67, 100, {-69957, 350}},   // -699.570: truncation, not the floor
@@ -30,20 +27,16 @@ TEST(IntroProjection, ScalingTruncatesTowardZero) {
         {45, 199, {12, 19899}},     // the inner edge at 205
         {40, 245, {58669, 23021}},  // the largest size
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ScaleRingPoint(table[c.i], c.s), c.expected) << c.i << " at " << c.s;
+    for (const auto& [i, s, expected] : cases)
+        EXPECT_EQ(ScaleRingPoint(table[i], s), expected) << i << " at " << s;
 }
 
 TEST(IntroProjection, PointsLandWhereTheFormulasPutThem) {
     EXPECT_EQ(DepthScale(), 20000.0 / 1650.0);
-    struct Case {
-        Point ground;
-        Point screen;
-    };
     // py = 110 + 7000 / (trunc((20000 - y) / depthScale) + 100), t = x * 120 / 20000,
     // w = t * (180 - py) / 70, dx = t - w, dy = py - 114,
     // X = 85 - trunc(0.259 dy - 0.966 dx), Y = 114 - trunc(0.259 dx - 0.966 dy).
-    const Case cases[] = {
+    const std::pair<Point, Point> cases[] = {
         // depth 21500 * 0.0825 = 1773: py 113, dy -1; X 85 - trunc(-0.259), Y 114 - trunc(0.966).
         {{0, -1500}, {85, 114}},
         // depth 2281, py 112; t 269, w 261, dx 8, dy -2: X 85 + 8 (8.246), Y 114 - 4 (4.004).
@@ -60,20 +53,14 @@ TEST(IntroProjection, PointsLandWhereTheFormulasPutThem) {
         // dx 100018: X 85 + 91466 (-91466.9), Y 114 - 6694 (6694.8).
         {{58669, 23021}, {91551, -6580}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ProjectRingPoint(c.ground, DepthScale()), c.screen)
-            << c.ground.x << ", " << c.ground.y;
+    for (const auto& [ground, screen] : cases)
+        EXPECT_EQ(ProjectRingPoint(ground, DepthScale()), screen) << ground.x << ", " << ground.y;
 }
 
 TEST(IntroSchedule, TheRingGrowsAsAnOutlineThenABandCutAtBothEnds) {
     // s = 5f; the band's polygon has 2n points, n = 89 - 2 cut, cut = (s - 170) / 2 from s 205.
-    struct Steps {
-        uint32_t first;
-        uint32_t last;
-        RingKind kind;
-        int points;
-    };
-    const Steps steps[] = {
+    // First step, last step, ring, points.
+    const std::tuple<uint32_t, uint32_t, RingKind, int> steps[] = {
         {0, 2, RingKind::None, 0},     {3, 33, RingKind::Outline, 90},
         {34, 40, RingKind::Band, 178}, {41, 41, RingKind::Band, 110},
         {42, 42, RingKind::Band, 98},  {43, 43, RingKind::Band, 90},
@@ -83,17 +70,17 @@ TEST(IntroSchedule, TheRingGrowsAsAnOutlineThenABandCutAtBothEnds) {
         {50, 55, RingKind::None, 0},
     };
     uint32_t next = 0;
-    for (const Steps& range : steps) {
-        ASSERT_EQ(range.first, next);
-        for (uint32_t f = range.first; f <= range.last; ++f) {
+    for (const auto& [first, last, kind, points] : steps) {
+        ASSERT_EQ(first, next);
+        for (uint32_t f = first; f <= last; ++f) {
             const RingShape ring = RingAt(f);
-            EXPECT_EQ(ring.kind, range.kind) << f;
-            EXPECT_EQ(ring.pointCount, range.points) << f;
+            EXPECT_EQ(ring.kind, kind) << f;
+            EXPECT_EQ(ring.pointCount, points) << f;
             if (ring.kind != RingKind::None) {
                 EXPECT_EQ(ring.s, static_cast<int>(5 * f));
             }
         }
-        next = range.last + 1;
+        next = last + 1;
     }
     EXPECT_EQ(RingAt(41).cut, 17);
     EXPECT_EQ(RingAt(49).cut, 37);
@@ -131,15 +118,12 @@ TEST(IntroProjection, TheBandLeavesOutTheLastOuterAndTheFirstInnerPointOfItsRun)
 }
 
 TEST(IntroSchedule, ThePenDarkensPastSize150) {
-    const struct {
-        int s;
-        COLORREF colour;
-    } cases[] = {
+    const std::pair<int, COLORREF> cases[] = {
         {15, RGB(150, 30, 190)},  {150, RGB(150, 30, 190)}, {155, RGB(136, 27, 172)},
         {170, RGB(107, 21, 135)}, {245, RGB(51, 10, 65)},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(RingPenColour(c.s), c.colour) << c.s;
+    for (const auto& [s, colour] : cases)
+        EXPECT_EQ(RingPenColour(s), colour) << s;
 }
 
 TEST(IntroSchedule, TheSparkleFlaresShrinksAndThenTwinkles) {
