@@ -3,7 +3,6 @@
 // buffer exists.
 #pragma once
 
-#include <filesystem>
 #include <memory>
 
 #include "platform/headless/headless.h"
@@ -49,9 +48,7 @@ struct PaintedGame {
         frame.InvalidateRect(nullptr, true);
     }
 
-    TempStore store{std::filesystem::is_directory("/dev/shm")
-                        ? std::filesystem::path("/dev/shm")
-                        : std::filesystem::temp_directory_path()};
+    TempStore store;
     HeadlessDriver driver;
     Board board;
     GameState state;
