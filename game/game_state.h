@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "core/board.h"
-#include "platform/gdi/colour.h"
+#include "platform/types/geometry.h"
 
 namespace velinor {
 
@@ -22,6 +22,7 @@ enum RedrawMode : uint16_t {
 
 struct GameState {
     GamePhase phase = Playing;
+    // 1 while the board holds the rules example: no clock shown, nothing recorded at its end.
     uint16_t exampleMode = 0;
     // Stylus events on a grid cell while playing; only whether it is 0 matters.
     uint32_t eventCount = 0;
@@ -32,15 +33,21 @@ struct GameState {
     int32_t elapsedMs = 0;
     uint32_t penaltyCells = 0;
     SelectMode selectMode = SelectNone;
+    // CheckSolved when the game finished: 1 not solved (solution shown), 0 solved as generated,
+    // -1 solved another way; -1 from the start of a game.
     int16_t endCheck = -1;
     RedrawMode redrawMode = RedrawFull;
     Cell current = NoCell;
     Cell previous = NoCell;
     Cell target = NoCell;
+    // Set by a double tap on the current cell; lives for exactly one handled event, so the press
+    // that follows draws nothing.
     uint8_t tapLatch = 0;
     uint32_t timerId = 0;
     uint32_t introStart = 0;
     int16_t introFrame = 0;
+    // Set by the opening animation when its title is due, cleared once drawn; while set the
+    // timer also repaints CaptionRect.
     uint16_t captionPending = 0;
 };
 

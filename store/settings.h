@@ -4,17 +4,13 @@
 #include <array>
 #include <cstdint>
 
-#include "platform/gdi/colour.h"
+#include "platform/types/colour.h"
 #include "store/time_history.h"
 
 namespace velinor {
 
 constexpr COLORREF DefaultLineOK = RGB(0, 0x50, 0);
 constexpr COLORREF DefaultLineVI = RGB(0x80, 0, 0);
-// The colours of traced and of revealed cells sit beside the two line colours but are fixed
-// and never stored.
-constexpr COLORREF TraceColour = RGB(0xFF, 0xFF, 0);
-constexpr COLORREF HintColour = RGB(0, 0xFF, 0xFF);
 
 constexpr int PlayerCount = 2;
 constexpr int DifficultyCount = 3;

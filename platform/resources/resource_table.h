@@ -1,4 +1,5 @@
-// Inside the resources: the table velinor-embed makes from app/res/*.png.
+// The application's images: the program links a table that velinor-embed made from its PNGs;
+// the platform only looks images up in it.
 #pragma once
 
 #include "platform/gdi/embedded.h"

@@ -1,4 +1,4 @@
-// The program's images, built into the executable from the PNGs under app/res/.
+// The program's images by identifier, looked up in the table the program links.
 #pragma once
 
 #include <optional>

@@ -4,6 +4,7 @@
 
 #include <tuple>
 
+#include "game/commands.h"
 #include "tests/game/game_fixture.h"
 
 namespace velinor::test {
@@ -39,7 +40,7 @@ TEST_F(GameFlow, NewGameSetsUpAFreshPuzzleOfTheStoredDifficulty) {
         Settings stored = settings;
         stored.difficulty = c.difficulty;
         SaveSettings(stored);
-        Command(40005);  // fresh: no question
+        Command(MenuNewGame);  // fresh: no question
         EXPECT_EQ(board.gridSize, c.gridSize) << c.difficulty;
         EXPECT_EQ(board.originY, c.originY);
         EXPECT_EQ(CheckLayer(board, LayerSolution), 0);
@@ -50,13 +51,13 @@ TEST_F(GameFlow, NewGameSetsUpAFreshPuzzleOfTheStoredDifficulty) {
 }
 
 TEST_F(GameFlow, FreshAndFinishedGamesIgnoreHintPauseAndShowSolution) {
-    ExpectIgnored({40013, 40014, 40015, 40012, 40007, 40016});
+    ExpectIgnored({MenuHint, ToolHint, MenuPause, ToolPause, MenuShowSolution, ToolShowSolution});
     Tap({0, 0});
     Answer(IDOK);
-    Command(40007);
+    Command(MenuShowSolution);
     ASSERT_EQ(state.phase, Finished);
-    ExpectIgnored({40013, 40014, 40015, 40012, 40007, 40016});
-    Command(40005);  // no question after the game
+    ExpectIgnored({MenuHint, ToolHint, MenuPause, ToolPause, MenuShowSolution, ToolShowSolution});
+    Command(MenuNewGame);  // no question after the game
     EXPECT_EQ(BoxCount(), 1u);
     EXPECT_EQ(state.phase, Playing);
 }
@@ -78,11 +79,12 @@ TEST_F(GameFlow, FirstTouchOfTheGridStartsTheClock) {
 TEST_F(GameFlow, PauseStopsTheClockAndRefusesEverythingButAPress) {
     Tap({0, 0});
     driver.Wait(10000);
-    Command(40015);
+    Command(MenuPause);
     EXPECT_EQ(state.phase, Paused);
     EXPECT_FALSE(TimerRunning());
     // New Game, Exit and closing too: the player must resume first.
-    ExpectIgnored({40005, 40011, 40001, 40013, 40014, 40007, 40016, 40015, 40012});
+    ExpectIgnored({MenuNewGame, ToolNewGame, MenuExit, MenuHint, ToolHint, MenuShowSolution,
+                   ToolShowSolution, MenuPause, ToolPause});
     driver.Close();
     EXPECT_TRUE(frame.HasWindow());
     EXPECT_EQ(ConfirmAbort(game), AbortRefusedPaused);
@@ -99,7 +101,7 @@ TEST_F(GameFlow, PauseStopsTheClockAndRefusesEverythingButAPress) {
     EXPECT_EQ(Now() - state.clockStart, 10000u);
     // And so for every pause; a press anywhere in the client area resumes.
     driver.Wait(700);
-    Command(40012);
+    Command(ToolPause);
     driver.Wait(65000);
     driver.Tap(230, 280);
     driver.Wait(100);
@@ -109,14 +111,14 @@ TEST_F(GameFlow, PauseStopsTheClockAndRefusesEverythingButAPress) {
 TEST_F(GameFlow, HintAwaitsATapOnTheGrid) {
     Tap({0, 0});
     settings.language = 1;  // the message is English in French too
-    Command(40014);
+    Command(ToolHint);
     EXPECT_EQ(LastBox(), "Info: One line will be revealed, and 15 seconds penalty per segment");
     EXPECT_EQ(state.selectMode, SelectHintCell);
     driver.Tap(5, 290);  // outside the grid: cancelled without cost
     EXPECT_EQ(state.selectMode, SelectNone);
 
     // A tap on a cell reveals its whole line, highlighted until the release.
-    Command(40013);
+    Command(MenuHint);
     Press({3, 2});
     EXPECT_EQ(state.selectMode, SelectNone);
     EXPECT_EQ(state.penaltyCells, 6u);
@@ -129,7 +131,7 @@ TEST_F(GameFlow, HintAwaitsATapOnTheGrid) {
     EXPECT_EQ(board.traceMarks, Layer{});
 
     // A hint tapped on a revealed cell is used up and reveals nothing.
-    Command(40013);
+    Command(MenuHint);
     Tap({1, 2});
     EXPECT_EQ(state.selectMode, SelectNone);
     EXPECT_EQ(state.penaltyCells, 6u);
@@ -137,12 +139,13 @@ TEST_F(GameFlow, HintAwaitsATapOnTheGrid) {
 
 TEST_F(GameFlow, DeclinedAbortKeepsTheGameAndConfirmedStartsAFreshOne) {
     Tap({0, 0});
-    Command(40013);
+    Command(MenuHint);
     Tap({2, 0});
     Drag({{0, 1}, {1, 1}, {2, 1}});
     driver.Wait(2500);
     const auto running = Take();
-    for (uint32_t command : {40005u, 40011u, 40007u, 40016u, 40001u}) {
+    for (uint32_t command :
+         {MenuNewGame, ToolNewGame, MenuShowSolution, ToolShowSolution, MenuExit}) {
         Command(command);  // unanswered: Cancel
         EXPECT_EQ(LastBox(), AbortQuestion);
         EXPECT_EQ(Take(), running) << command;
@@ -155,7 +158,7 @@ TEST_F(GameFlow, DeclinedAbortKeepsTheGameAndConfirmedStartsAFreshOne) {
 
     settings.language = 1;
     Answer(IDOK);
-    Command(40005);
+    Command(MenuNewGame);
     EXPECT_EQ(LastBox(), "Attention: Cela va arrêter la partie en-cours. Continuer? ");
     EXPECT_EQ(state.penaltyCells, 0u);
     EXPECT_EQ(state.clockStart, 0u);

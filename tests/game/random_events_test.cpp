@@ -8,13 +8,15 @@
 #include <random>
 #include <string>
 
+#include "game/commands.h"
 #include "game/stylus.h"
 #include "tests/game/game_fixture.h"
 
 namespace velinor::test {
 namespace {
 
-constexpr uint32_t Commands[] = {40005, 40011, 40015, 40012, 40013, 40014, 40007, 40016};
+constexpr uint32_t Commands[] = {MenuNewGame, ToolNewGame, MenuPause,        ToolPause,
+                                 MenuHint,    ToolHint,    MenuShowSolution, ToolShowSolution};
 
 bool IsPiece(int8_t v) {
     return v == -12 || v == -13 || v == -14 || v == -23 || v == -24 || v == -34;
@@ -26,7 +28,7 @@ class RandomEvents : public GameFixture, public ::testing::WithParamInterface<in
         Settings stored = settings;
         stored.difficulty = GetParam();
         SaveSettings(stored);
-        Command(40005);
+        Command(MenuNewGame);
         driver.AnswerEvery([this](CDialog&) { driver.Click(Chance(2) ? IDOK : IDCANCEL); });
         frame.validateOnly = true;
     }
@@ -73,7 +75,7 @@ class RandomEvents : public GameFixture, public ::testing::WithParamInterface<in
         } else if (kind < 80) {
             const uint32_t command = Commands[Uniform(0, 7)];
             // A new puzzle is slow to make: mostly once a game is over.
-            const bool newGame = command == 40005 || command == 40011;
+            const bool newGame = command == MenuNewGame || command == ToolNewGame;
             if (!newGame || Chance(state.phase == Finished ? 1 : 20)) Command(command);
         } else if (kind < 95) {
             driver.Wait(static_cast<uint32_t>(Uniform(0, 400)));

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "game/commands.h"
 #include "store/registry_schema.h"
 #include "tests/game/game_fixture.h"
 
@@ -29,7 +30,7 @@ class Statistics : public GameFixture {
   protected:
     // A new game on FourLines, or on it as the rules example, solved `ms` after its first touch.
     void SolveIn(uint32_t ms, bool example = false) {
-        Command(40005);
+        Command(MenuNewGame);
         LoadPuzzle(FourLines);
         state.exampleMode = example ? 1 : 0;
         for (int line = 0; line < 3; ++line)
@@ -41,9 +42,9 @@ class Statistics : public GameFixture {
 
 TEST_F(Statistics, HintsAddFifteenSecondsPerRevealedPiece) {
     Tap({0, 2});  // starts the clock
-    Command(40013);
+    Command(MenuHint);
     Tap({2, 0});  // line 1: 4 pieces
-    Command(40013);
+    Command(MenuHint);
     Tap({3, 2});  // line 2: 6 pieces
     Drag(Lines[2]);
     driver.Wait(100000);
@@ -60,7 +61,7 @@ TEST_F(Statistics, ShowSolutionChargesEveryCellLeftEmpty) {
     Drag(Lines[2]);
     driver.Wait(30000);
     Answer(IDOK);
-    Command(40016);
+    Command(ToolShowSolution);
     EXPECT_EQ(state.penaltyCells, 7u);
     EXPECT_EQ(state.elapsedMs, 30000 + 105000);
     EXPECT_EQ(Stats(), (PlayerStats{135000, 1, 30000, 7, OneGame(135000, 0)}));

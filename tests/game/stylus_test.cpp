@@ -5,6 +5,7 @@
 #include <climits>
 #include <utility>
 
+#include "game/commands.h"
 #include "game/stylus.h"
 #include "tests/game/game_fixture.h"
 
@@ -121,7 +122,7 @@ TEST_F(Stylus, DoubleTapErasesOneCellAndTheDragAfterItStartsOneEventLate) {
 
 TEST_F(Stylus, RevealedCellsTakeNoStrokeButADoubleTapErasesThem) {
     Tap({0, 0});
-    Command(40013);
+    Command(MenuHint);
     Tap({4, 3});  // line 4
     driver.Wait(1000);
     Drag({{3, 3}, {3, 4}, {4, 4}, {4, 3}, {3, 3}});

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "game/clock.h"
+#include "game/commands.h"
 #include "game/finish.h"
 #include "game/hint.h"
 #include "game/new_game.h"
@@ -49,15 +50,15 @@ class GameTestFrame : public CFrameWnd {
             OnMessage<WM_TIMER, &GameTestFrame::OnTimer>,
             OnMessage<WM_PAINT, &GameTestFrame::OnPaint>,
             OnMessage<WM_CLOSE, &GameTestFrame::OnClose>,
-            OnCommand<40005, &Route<OnNewGame>>,
-            OnCommand<40011, &Route<OnNewGame>>,
-            OnCommand<40015, &Route<OnPause>>,
-            OnCommand<40012, &Route<OnPause>>,
-            OnCommand<40013, &Route<OnHint>>,
-            OnCommand<40014, &Route<OnHint>>,
-            OnCommand<40007, &Route<FinishGame>>,
-            OnCommand<40016, &Route<FinishGame>>,
-            OnCommand<40001, &GameTestFrame::OnExit>,
+            OnCommand<MenuNewGame, &Route<OnNewGame>>,
+            OnCommand<ToolNewGame, &Route<OnNewGame>>,
+            OnCommand<MenuPause, &Route<OnPause>>,
+            OnCommand<ToolPause, &Route<OnPause>>,
+            OnCommand<MenuHint, &Route<OnHint>>,
+            OnCommand<ToolHint, &Route<OnHint>>,
+            OnCommand<MenuShowSolution, &Route<FinishGame>>,
+            OnCommand<ToolShowSolution, &Route<FinishGame>>,
+            OnCommand<MenuExit, &GameTestFrame::OnExit>,
         };
         static const MessageMap map{CFrameWnd::GetMessageMap(), entries};
         return &map;
