@@ -14,6 +14,7 @@
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/png.h"
 #include "platform/resources/resources.h"
+#include "render/cells.h"
 
 namespace velinor {
 namespace {
@@ -54,26 +55,6 @@ struct Sheet {
     }
 };
 
-// The tile of a path piece, as the board picks it.
-int TileOf(int piece) {
-    switch (piece) {
-        case -13:
-            return 1;
-        case -24:
-            return 2;
-        case -12:
-            return 3;
-        case -14:
-            return 4;
-        case -34:
-            return 5;
-        case -23:
-            return 6;
-        default:
-            return 0;
-    }
-}
-
 // Three snakes of 12 x 3 cells cut into lines of five or six cells, one snake per symbol set.
 void BoardPiece(Sheet& s, const Bitmap& glyphs, const Bitmap& tiles, int left, int top) {
     DC glyphDc(const_cast<Bitmap*>(&glyphs));
@@ -98,7 +79,8 @@ void BoardPiece(Sheet& s, const Bitmap& glyphs, const Bitmap& tiles, int left, i
                 piece = -(10 * std::min(sides[0], sides[1]) + std::max(sides[0], sides[1]));
             }
             const int px = left + 20 * x, py = top + 20 * y + 64 * set;
-            BitBlt(s.dc, px, py, 20, 20, tiles, 20 * TileOf(piece), 0, Rop::SrcCopy);
+            BitBlt(s.dc, px, py, 20, 20, tiles, 20 * TileOf(static_cast<int8_t>(piece)), 0,
+                   Rop::SrcCopy);
             const COLORREF colours[7] = {RGB(0, 80, 0),  RGB(255, 255, 0), RGB(0, 80, 0),
                                          RGB(128, 0, 0), RGB(0, 255, 255), RGB(0, 80, 0),
                                          RGB(0, 80, 0)};

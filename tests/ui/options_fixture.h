@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "app/resources.h"
 #include "platform/headless/headless.h"
 #include "platform/window/command_bar.h"
 #include "tests/game/test_frame.h"
@@ -18,19 +19,6 @@
 #include "ui/options_dialog.h"
 
 namespace velinor::test {
-
-inline constexpr MenuItemTemplate GameMenuItems[] = {
-    {"New Game", MenuNewGame},
-    {"Pause", MenuPause},
-    {"Hint", MenuHint},
-    {"Show solution", MenuShowSolution},
-    {"Learn rules", MenuLearnRules},
-    {"Options", MenuOptions},
-    {"About", MenuAbout},
-    {"Exit", MenuExit},
-};
-inline constexpr PopupTemplate GamePopups[] = {{"Menu", GameMenuItems}};
-inline constexpr MenuTemplate GameMenus[] = {{128, GamePopups}};
 
 class OptionsTestFrame : public GameTestFrame {
   public:
@@ -97,8 +85,7 @@ class OptionsFixture : public ::testing::Test {
 
   private:
     OptionsTestFrame& Open() {
-        static const ResourceTable resources{GameMenus, {}, {}, GameDialogTemplates()};
-        SetResources(resources);
+        SetResources(ApplicationResources());
         app.m_pMainWnd = std::make_unique<OptionsTestFrame>(board, state, settings);
         return static_cast<OptionsTestFrame&>(*app.m_pMainWnd);
     }
