@@ -89,11 +89,9 @@ int PiecesJoined(const Board& board, Cell c1, Cell c2) {
     const int dy = c2.y - c1.y;
     if (dx < -1 || dx > 1 || dy < -1 || dy > 1) return 0;
     const int d = StepDirection[dx + 1][dy + 1];
-    // Branch-free from here: off the grid, read cell (0, 0) and drop the result.
-    const bool inGrid = InGrid(board, c1.x, c1.y) & InGrid(board, c2.x, c2.y);
-    const int8_t v1 = board.solution[inGrid ? CellIndex(c1.x, c1.y) : 0];
-    const int8_t v2 = board.solution[inGrid ? CellIndex(c2.x, c2.y) : 0];
-    return inGrid & HasSide(v1, d) & HasSide(v2, Opposite(d));
+    if (!InGrid(board, c1.x, c1.y) || !InGrid(board, c2.x, c2.y)) return 0;
+    return HasSide(board.solution[CellIndex(c1.x, c1.y)], d) &&
+           HasSide(board.solution[CellIndex(c2.x, c2.y)], Opposite(d));
 }
 
 int8_t ReplaceSide(int newSide, int v, int keep, int otherwise) {

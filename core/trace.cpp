@@ -26,71 +26,30 @@ void AddMark(Board& board, int i, Trail& trail) {
     mark = static_cast<int8_t>(mark + 1);
 }
 
-// The value of cell j, or 0 (empty) for j = -1, off the grid. Without a branch: the checks look at
-// every neighbour of every cell, and what lies there is as good as random.
+// The value of cell j, or 0 (empty) for j = -1, off the grid.
 int8_t ValueOrEmpty(const Layer& cells, int j) {
-    const int8_t v = cells[j >= 0 ? j : 0];
-    return j >= 0 ? v : 0;
+    return j >= 0 ? cells[j] : 0;
 }
-
-// The side through which a line leaves a cell of value v (a piece) that it entered through side
-// back: OtherSide(v, back), or -1 when v has no side back. One load instead of two digit splits,
-// on the chain from each cell of a walk to the next.
-constexpr std::array<std::array<int8_t, 5>, 256> MakeExitSides() {
-    std::array<std::array<int8_t, 5>, 256> exits{};
-    for (int v = -128; v < 128; ++v) {
-        for (int back = 0; back <= Left; ++back) {
-            exits[static_cast<uint8_t>(v)][back] = static_cast<int8_t>(
-                HasSide(static_cast<int8_t>(v), back) ? OtherSide(v, back) : -1);
-        }
-    }
-    return exits;
-}
-constexpr std::array<std::array<int8_t, 5>, 256> ExitSides = MakeExitSides();
 
 int16_t Follow(Board& board, const Layer& cells, int8_t& x, int8_t& y, int16_t dir, Trail& trail) {
-    const int n = GridExtent(board);
-    // The walk keeps its place in locals: the marks it writes might be x and y, as far as the
-    // compiler knows, and would otherwise be reloaded at every step.
-    Cell at{x, y};
-    int16_t result;
     for (;;) {
-        if (dir < Up || dir > Left) {
-            result = BadDirection;
-            break;
-        }
-        const Cell next = Neighbour(at, dir);
-        if (next.x < 0 || next.y < 0 || next.x >= n || next.y >= n) {
-            result = LeftGrid;
-            break;
-        }
+        if (dir < Up || dir > Left) return BadDirection;
+        const Cell next = Neighbour({x, y}, dir);
+        if (!InGrid(board, next.x, next.y)) return LeftGrid;
         const int i = CellIndex(next.x, next.y);
         const int8_t v = cells[i];
         if (v > 0) {
             AddMark(board, i, trail);
-            result = ReachedEndpoint;
-            break;
+            return ReachedEndpoint;
         }
-        if (v == 0) {
-            result = NextEmpty;
-            break;
-        }
-        const int exit = ExitSides[static_cast<uint8_t>(v)][Opposite(dir)];
-        if (exit < 0) {
-            result = NotFacingBack;
-            break;
-        }
-        if (board.traceMarks[i] != 0) {
-            result = RanIntoItself;
-            break;
-        }
+        if (v == 0) return NextEmpty;
+        if (!HasSide(v, Opposite(dir))) return NotFacingBack;
+        if (board.traceMarks[i] != 0) return RanIntoItself;
         AddMark(board, i, trail);
-        at = next;
-        dir = static_cast<int16_t>(exit);
+        x = next.x;
+        y = next.y;
+        dir = static_cast<int16_t>(OtherSide(v, Opposite(dir)));
     }
-    x = at.x;
-    y = at.y;
-    return result;
 }
 
 // MarkLine, keeping the trail of the cells it marks; returns their number.
