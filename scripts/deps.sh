@@ -3,6 +3,7 @@ VELINOR_PACKAGES=(
   cmake g++ pkg-config
   libsdl2-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra libpng-dev libsqlite3-dev
   libgtest-dev libbenchmark-dev xvfb xauth clang-format
+  emscripten chromium chromium-driver python3-selenium
 )
 
 ensure_packages() {
