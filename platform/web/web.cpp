@@ -64,16 +64,13 @@ int WebBackend::Run(CWinApp& app) {
     return code;
 }
 
-uint32_t WebBackend::TickCount() {
-    return FirstTick + static_cast<uint32_t>(emscripten_get_now() - start_);
-}
-
 bool WebBackend::WaitForInput(std::optional<uint32_t> timeout) {
     // The page shows nothing new until the program yields: one frame for all that changed.
     Present();
     velinor_web_wait(timeout ? static_cast<int>(std::min<uint32_t>(*timeout, INT_MAX)) : -1);
+    now_ = FirstTick + static_cast<uint32_t>(emscripten_get_now() - start_);
     int event[3];
-    while (velinor_web_take_input(event, TickCount()) != 0)
+    while (velinor_web_take_input(event, now_) != 0)
         Deliver(*system_, event);
     return true;
 }

@@ -34,7 +34,7 @@ class WebBackend final : private Backend {
     int Run(CWinApp& app);
 
   private:
-    uint32_t TickCount() override;
+    uint32_t TickCount() override { return now_; }
     bool WaitForInput(std::optional<uint32_t> timeout) override;
     void ScreenChanged() override { changed_ = true; }
     void SetTitle(std::string_view title) override;
@@ -44,6 +44,9 @@ class WebBackend final : private Backend {
     void Present();
 
     double start_ = 0;
+    // The tick counter as the program last woke: everything it does for one batch of input or
+    // one timer sees one time, so the session's input log (Module.page.delivered) replays it.
+    uint32_t now_ = FirstTick;
     bool changed_ = true;
     std::vector<uint32_t> pixels_;
     std::unique_ptr<WindowSystem> system_;
