@@ -1,6 +1,7 @@
 // The stylus: the work of every move message of a drag.
 #include <benchmark/benchmark.h>
 
+#include "bench/boards.h"
 #include "core/trace.h"
 #include "game/stylus.h"
 #include "platform/headless/headless.h"
@@ -9,25 +10,11 @@
 namespace velinor {
 namespace {
 
-// A 12 x 12 puzzle of 18 straight lines as a game starts: endpoints only.
+// The straight-lines puzzle as a game starts: endpoints only.
 Board FreshTwelve() {
-    Board board;
-    board.gridSize = 12;
-    int8_t label = 1;
-    auto lay = [&](int y, int x0, int x1) {
-        board.solution[CellIndex(x0, y)] = label;
-        for (int x = x0 + 1; x < x1; ++x)
-            board.solution[CellIndex(x, y)] = -24;
-        board.solution[CellIndex(x1, y)] = label++;
-    };
-    for (int y = 0; y < 12; y += 2) {
-        lay(y, 0, 11);
-        lay(y + 1, 0, 5);
-        lay(y + 1, 6, 11);
-    }
+    Board board = StraightLinesTwelve();
     for (int i = 0; i < LayerCells; ++i)
         board.player[i] = board.solution[i] > 0 ? board.solution[i] : 0;
-    ComputeBoardOrigin(board);
     return board;
 }
 

@@ -4,9 +4,22 @@
 #include "platform/resources/resources.h"
 
 namespace velinor {
+namespace {
 
 constexpr int GlyphStripId = 137;
 constexpr int CellTilesId = 144;
+
+// The tiles are copied onto the buffer on every paint: held in the buffer's own format they go
+// without a palette lookup per pixel.
+std::optional<Bitmap> InScreenFormat(const std::optional<Bitmap>& image) {
+    if (!image) return std::nullopt;
+    Bitmap copy = CreateCompatibleBitmap(image->Width(), image->Height());
+    DC dc(&copy);
+    BitBlt(dc, 0, 0, image->Width(), image->Height(), *image, 0, 0, Rop::SrcCopy);
+    return copy;
+}
+
+}  // namespace
 
 void CreateOffscreen(OffscreenBuffer& offscreen, int width, int height) {
     offscreen.image = CreateCompatibleBitmap(width, height);
@@ -15,7 +28,7 @@ void CreateOffscreen(OffscreenBuffer& offscreen, int width, int height) {
     offscreen.height = height;
     PatBlt(offscreen.buffer, 0, 0, width, height, Rop::Whiteness);
     offscreen.glyphStrip = LoadBitmap(GlyphStripId);
-    offscreen.cellTiles = LoadBitmap(CellTilesId);
+    offscreen.cellTiles = InScreenFormat(LoadBitmap(CellTilesId));
     offscreen.glyphSurface = DC(offscreen.glyphStrip ? &*offscreen.glyphStrip : nullptr);
     offscreen.tileSurface = DC(offscreen.cellTiles ? &*offscreen.cellTiles : nullptr);
     offscreen.created = true;

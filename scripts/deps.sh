@@ -1,8 +1,8 @@
 # Sourced by the build scripts: installs the Debian packages the project needs when any is missing.
 VELINOR_PACKAGES=(
   cmake g++ pkg-config
-  libsdl2-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra libpng-dev libsqlite3-dev
-  libgtest-dev libbenchmark-dev xvfb xauth clang-format
+  libsdl2-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra fonts-liberation libpng-dev libsqlite3-dev
+  libgtest-dev libbenchmark-dev xvfb xauth libxtst-dev desktop-file-utils clang-format
   emscripten chromium chromium-driver python3-selenium
 )
 

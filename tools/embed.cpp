@@ -117,7 +117,9 @@ bool EmbedFont(std::ostream& out, const std::string& path) {
     std::vector<int> values;
     for (int v; advances >> v;)
         values.push_back(v);
-    if (values.size() != 256 || sheet->Width() != 16 * std::stoi(texts["cell-width"]) ||
+    // The drawing layer keeps each glyph row as a 64-bit mask.
+    const int cellWidth = std::stoi(texts["cell-width"]);
+    if (values.size() != 256 || cellWidth > 64 || sheet->Width() != 16 * cellWidth ||
         sheet->Height() != 16 * std::stoi(texts["cell-height"])) {
         std::cerr << "velinor-embed: " << path << ": sheet and metrics do not agree\n";
         return false;

@@ -26,7 +26,8 @@ class Bitmap {
     const std::vector<COLORREF>& Palette() const { return palette_; }
     Rect Bounds() const { return {0, 0, width_, height_}; }
 
-    // Stored values, unchecked: callers stay inside Bounds().
+    // Stored values, unchecked: callers stay inside Bounds() and store only values the depth
+    // holds (a COLORREF for 24 bits).
     uint32_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
     const uint32_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
 

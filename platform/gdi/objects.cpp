@@ -3,6 +3,8 @@
 namespace velinor {
 namespace {
 
+uint64_t createdPens = 0;
+
 Brush NullBrush() {
     Brush brush;
     brush.style = BrushStyle::Null;
@@ -12,7 +14,12 @@ Brush NullBrush() {
 }  // namespace
 
 Pen CreatePen(PenStyle style, int width, COLORREF colour) {
+    ++createdPens;
     return Pen{style, width >= 2 ? 2 : 1, colour & 0xFFFFFF};
+}
+
+uint64_t CreatedPenCount() {
+    return createdPens;
 }
 
 COLORREF Brush::ColourAt(int x, int y) const {
@@ -31,11 +38,14 @@ Brush CreateSolidBrush(COLORREF colour) {
 
 Brush CreatePatternBrush(const Bitmap& image) {
     if (image.Width() == 0 || image.Height() == 0) return NullBrush();
-    auto colours = std::make_shared<std::vector<COLORREF>>();
-    colours->reserve(static_cast<size_t>(image.Width()) * image.Height());
-    for (int y = 0; y < image.Height(); ++y)
+    auto colours = std::make_shared<std::vector<COLORREF>>(static_cast<size_t>(image.Width()) *
+                                                           image.Height());
+    COLORREF* out = colours->data();
+    for (int y = 0; y < image.Height(); ++y) {
+        const uint32_t* row = image.Row(y);
         for (int x = 0; x < image.Width(); ++x)
-            colours->push_back(image.ColourOf(image.Row(y)[x]));
+            *out++ = image.ColourOf(row[x]);
+    }
     return Brush{BrushStyle::Pattern, RGB(0, 0, 0), image.Width(), image.Height(),
                  std::move(colours)};
 }

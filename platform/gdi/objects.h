@@ -1,6 +1,7 @@
 // Pens, brushes and the stock objects.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -21,6 +22,9 @@ struct Pen {
 
 // Widths outside 1..2 are taken as the nearest of them.
 Pen CreatePen(PenStyle style, int width, COLORREF colour);
+// How many pens CreatePen has made since the program started: lets tests hold a paint to the
+// pens it should make.
+uint64_t CreatedPenCount();
 
 enum class BrushStyle { Solid, Pattern, Null };
 

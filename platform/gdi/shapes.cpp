@@ -75,8 +75,11 @@ struct Stroke {
         const int64_t skipped = reversed ? 0 : n;  // the step that lands on b
         for (int64_t i = first; i <= last; ++i) {
             if (i == skipped) continue;
+            // Straight lines, the common case, need no wide division.
             const int64_t minor =
-                minor0 + static_cast<int64_t>(FloorDiv(2 * Wide{i} * dm + n, 2 * Wide{n}));
+                dm == 0
+                    ? minor0
+                    : minor0 + static_cast<int64_t>(FloorDiv(2 * Wide{i} * dm + n, 2 * Wide{n}));
             const int64_t major = major0 + i;
             const int64_t step = reversed ? n - i : i;
             if (xMajor)

@@ -1,6 +1,7 @@
 #include "platform/gdi/text.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -103,20 +104,45 @@ std::vector<Line> Layout(std::string_view utf8, int width, unsigned format) {
     return lines;
 }
 
+// Each glyph row as a mask of its set pixels (bit gx for column gx), made once from the sheet:
+// text is drawn on every clock tick, and most of a glyph's cell is blank.
+const std::vector<uint64_t>& GlyphRows() {
+    static const std::vector<uint64_t> rows = [] {
+        const FontData& font = SystemFont();
+        const EmbeddedImage& sheet = *font.sheet;
+        std::vector<uint64_t> masks(static_cast<size_t>(256) * font.cellHeight);
+        for (int c = 0; c < 256; ++c)
+            for (int gy = 0; gy < font.cellHeight; ++gy) {
+                const uint8_t* row =
+                    sheet.pixels +
+                    static_cast<size_t>((c / 16) * font.cellHeight + gy) * sheet.width +
+                    (c % 16) * font.cellWidth;
+                uint64_t& mask = masks[static_cast<size_t>(c) * font.cellHeight + gy];
+                for (int gx = 0; gx < font.cellWidth; ++gx)
+                    if (row[gx] != 0) mask |= uint64_t{1} << gx;
+            }
+        return masks;
+    }();
+    return rows;
+}
+
 void DrawGlyph(Bitmap& target, const Rect& clip, int64_t penX, int64_t top, unsigned char c,
                uint32_t ink) {
     const FontData& font = SystemFont();
-    const EmbeddedImage& sheet = *font.sheet;
-    const int cellX = (c % 16) * font.cellWidth, cellY = (c / 16) * font.cellHeight;
-    for (int gy = 0; gy < font.cellHeight; ++gy) {
-        const int64_t y = top + gy;
-        if (y < clip.top || y >= clip.bottom) continue;
-        const uint8_t* row = sheet.pixels + static_cast<size_t>(cellY + gy) * sheet.width + cellX;
-        uint32_t* out = target.Row(static_cast<int>(y));
-        for (int gx = 0; gx < font.cellWidth; ++gx) {
-            const int64_t x = penX + gx - font.originX;
-            if (row[gx] != 0 && x >= clip.left && x < clip.right) out[x] = ink;
-        }
+    // The part of the cell inside the clip, worked out once: the pixel loop then visits only
+    // the glyph's set pixels.
+    const int64_t left = penX - font.originX;
+    const int firstX = static_cast<int>(std::clamp<int64_t>(clip.left - left, 0, font.cellWidth));
+    const int endX = static_cast<int>(std::clamp<int64_t>(clip.right - left, 0, font.cellWidth));
+    const int firstY = static_cast<int>(std::clamp<int64_t>(clip.top - top, 0, font.cellHeight));
+    const int endY = static_cast<int>(std::clamp<int64_t>(clip.bottom - top, 0, font.cellHeight));
+    if (firstX >= endX) return;
+    const uint64_t inside = (~uint64_t{0} >> (64 - (endX - firstX))) << firstX;
+    const uint64_t* rows = GlyphRows().data() + static_cast<size_t>(c) * font.cellHeight;
+    for (int gy = firstY; gy < endY; ++gy) {
+        uint32_t* out = target.Row(static_cast<int>(top + gy)) + left;
+        for (uint64_t set = rows[gy] & inside; set != 0; set &= set - 1)
+            out[std::countr_zero(set)] = ink;
     }
 }
 

@@ -1,11 +1,13 @@
 #include "platform/registry/registry.h"
 
-#include <sqlite3.h>
-
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <memory>
+#include <set>
 #include <string_view>
+
+#include "platform/registry/registry_file.h"
+#include "platform/registry/registry_tables.h"
 
 namespace velinor {
 
@@ -15,22 +17,6 @@ namespace {
 // held by something else only delays the game briefly before it goes on without it.
 constexpr int BusyTimeoutMs = 2000;
 
-struct StatementFinalizer {
-    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
-
-constexpr const char* CreateTables =
-    "CREATE TABLE IF NOT EXISTS registry_keys("
-    " path TEXT NOT NULL COLLATE NOCASE PRIMARY KEY,"
-    " class TEXT NOT NULL);"
-    "CREATE TABLE IF NOT EXISTS registry_values("
-    " key_path TEXT NOT NULL COLLATE NOCASE,"
-    " name TEXT NOT NULL COLLATE NOCASE,"
-    " type INTEGER NOT NULL,"
-    " data BLOB NOT NULL,"
-    " PRIMARY KEY(key_path, name));";
-
 }  // namespace
 
 // An open key is a connection of its own with its transaction: a write transaction for
@@ -38,8 +24,10 @@ constexpr const char* CreateTables =
 // at all; a read transaction for RegOpenKeyEx, so that a load sees one whole save.
 struct RegistryKey {
     sqlite3* db = nullptr;
+    std::string file;
     std::string path;
     bool writable = false;
+    bool fresh = false;   // the file was missing or empty when looked at: ours to make
     bool failed = false;  // a write went wrong: closing drops the whole transaction
     Statement query;
     Statement set;
@@ -59,8 +47,17 @@ const char* OrEmpty(const char* text) {
     return text != nullptr ? text : "";
 }
 
-bool Exec(sqlite3* db, const char* sql) {
-    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+// Stores that exist but could not be read in this run. The game then goes on with its defaults,
+// and a save would put those in place of a record it never saw.
+std::set<std::string>& UnreadStores() {
+    static std::set<std::string> files;
+    return files;
+}
+
+// Passes a read's result on, remembering a store that could not be read.
+RegResult NoteRead(const RegistryKey& key, RegResult status) {
+    if (status == ErrorRegistryIoFailed) UnreadStores().insert(key.file);
+    return status;
 }
 
 // Prepares the key's statement once and readies it for a new run.
@@ -75,31 +72,46 @@ sqlite3_stmt* Ready(RegistryKey& key, Statement& statement, const char* sql) {
     return statement.get();
 }
 
-// Opens the store file; flags say whether a missing one is created.
-RegResult OpenStore(RegistryKey& key, int flags) {
-    std::string file = RegistryFilePath();
-    if (file.empty()) return ErrorFileNotFound;
-    if (flags & SQLITE_OPEN_CREATE) {
+// Opens the store file if it is ours; a missing or empty one only for writing, which makes it.
+RegResult OpenStore(RegistryKey& key) {
+    IgnoreFileSizeSignal();
+    key.file = RegistryFilePath();
+    if (key.file.empty()) return ErrorFileNotFound;
+    if (key.writable && UnreadStores().contains(key.file)) return ErrorRegistryIoFailed;
+    switch (ClassifyStoreFile(key.file)) {
+        case StoreFile::Missing:
+        case StoreFile::Empty:
+            if (!key.writable) return ErrorFileNotFound;
+            key.fresh = true;
+            break;
+        case StoreFile::Ours:
+            break;
+        case StoreFile::Foreign:
+        case StoreFile::Unreadable:
+            return ErrorRegistryIoFailed;
+    }
+    int flags = SQLITE_OPEN_READWRITE;
+    if (key.writable) {
+        flags |= SQLITE_OPEN_CREATE;
         std::error_code ignored;  // a folder that cannot be made shows up as a failed open
-        std::filesystem::path folder = std::filesystem::path(file).parent_path();
+        std::filesystem::path folder = std::filesystem::path(key.file).parent_path();
         if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
     }
-    if (sqlite3_open_v2(file.c_str(), &key.db, flags, nullptr) != SQLITE_OK)
-        return ErrorFileNotFound;
+    // A file that is not writable is opened for reading only; a write then fails cleanly.
+    if (sqlite3_open_v2(key.file.c_str(), &key.db, flags, nullptr) != SQLITE_OK)
+        return key.fresh ? ErrorFileNotFound : ErrorRegistryIoFailed;
     sqlite3_busy_timeout(key.db, BusyTimeoutMs);
     return ErrorSuccess;
 }
 
 RegResult KeyExists(RegistryKey& key) {
     sqlite3_stmt* statement = nullptr;
-    int rc = sqlite3_prepare_v2(key.db, "SELECT 1 FROM registry_keys WHERE path = ?1", -1,
-                                &statement, nullptr);
+    if (sqlite3_prepare_v2(key.db, "SELECT 1 FROM registry_keys WHERE path = ?1", -1, &statement,
+                           nullptr) != SQLITE_OK)
+        return ErrorRegistryIoFailed;
     Statement owned(statement);
-    // A store that never got its tables (an empty file) has no keys.
-    if (rc == SQLITE_ERROR) return ErrorFileNotFound;
-    if (rc != SQLITE_OK) return ErrorRegistryIoFailed;
     sqlite3_bind_text(statement, 1, key.path.c_str(), -1, SQLITE_TRANSIENT);
-    rc = sqlite3_step(statement);
+    int rc = sqlite3_step(statement);
     if (rc == SQLITE_ROW) return ErrorSuccess;
     return rc == SQLITE_DONE ? ErrorFileNotFound : ErrorRegistryIoFailed;
 }
@@ -130,15 +142,54 @@ RegResult HandOver(std::unique_ptr<RegistryKey> key, RegResult status, HKEY* res
     return status;
 }
 
+RegResult BeginRead(RegistryKey& key) {
+    if (RegResult status = OpenStore(key)) return status;
+    // The checks read inside the transaction, so the store judged is the one read.
+    if (!Exec(key.db, "BEGIN") || !IsSoundStore(key.db)) return ErrorRegistryIoFailed;
+    return KeyExists(key);
+}
+
 RegResult BeginWrite(RegistryKey& key, const char* keyClass) {
-    if (RegResult status = OpenStore(key, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE))
-        return status;
-    // Each step reads the file first, so a file that is not a database fails here untouched.
-    if (!Exec(key.db, "PRAGMA journal_mode=WAL") || !Exec(key.db, "PRAGMA synchronous=FULL") ||
+    if (RegResult status = OpenStore(key)) return status;
+    // A rollback journal rather than WAL: readers then need nothing beside the file, so a store
+    // in a read-only folder or on a full disk still loads. EXTRA syncs the folder once the
+    // journal is gone, so that a finished save cannot come back as a journal to roll back.
+    if (!Exec(key.db, "PRAGMA journal_mode=DELETE") || !Exec(key.db, "PRAGMA synchronous=EXTRA") ||
         !Exec(key.db, "BEGIN IMMEDIATE"))
         return ErrorRegistryIoFailed;
-    if (!Exec(key.db, CreateTables) || !AddKeyPath(key, keyClass)) return ErrorRegistryIoFailed;
+    // Judged under the write lock, before anything is written.
+    bool usable = key.fresh && IsEmptyFile(key.db) ? CreateTables(key.db) : IsSoundStore(key.db);
+    if (!usable || !AddKeyPath(key, keyClass)) return ErrorRegistryIoFailed;
     return ErrorSuccess;
+}
+
+// A value row as the file holds it. Any column may be NULL or of another type, or disagree with
+// the checksum; such a row is absent.
+struct ValueRow {
+    std::string_view name;
+    uint32_t type = 0;
+    const uint8_t* data = nullptr;
+    size_t size = 0;
+};
+
+bool ReadValueRow(sqlite3_stmt* statement, const RegistryKey& key, ValueRow& row) {
+    if (sqlite3_column_type(statement, 0) != SQLITE_TEXT ||
+        sqlite3_column_type(statement, 1) != SQLITE_INTEGER ||
+        sqlite3_column_type(statement, 2) != SQLITE_BLOB ||
+        sqlite3_column_type(statement, 3) != SQLITE_INTEGER)
+        return false;
+    auto name = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+    sqlite3_int64 type = sqlite3_column_int64(statement, 1);
+    auto data = static_cast<const uint8_t*>(sqlite3_column_blob(statement, 2));
+    auto size = static_cast<size_t>(sqlite3_column_bytes(statement, 2));
+    if (name == nullptr || (data == nullptr && size > 0) || type < 0 || type > UINT32_MAX)
+        return false;
+    row.name = {name, static_cast<size_t>(sqlite3_column_bytes(statement, 0))};
+    row.type = static_cast<uint32_t>(type);
+    row.data = data;
+    row.size = size;
+    return sqlite3_column_int64(statement, 3) ==
+           ValueChecksum(key.path, row.name, type, data, size);
 }
 
 }  // namespace
@@ -147,9 +198,7 @@ RegResult RegOpenKeyEx(RegistryRoot root, const char* subKey, HKEY* result) {
     if (root != HKEY_CURRENT_USER || result == nullptr) return ErrorInvalidParameter;
     auto key = std::make_unique<RegistryKey>();
     key->path = OrEmpty(subKey);
-    RegResult status = OpenStore(*key, SQLITE_OPEN_READWRITE);
-    if (status == ErrorSuccess)
-        status = Exec(key->db, "BEGIN") ? KeyExists(*key) : ErrorRegistryIoFailed;
+    RegResult status = NoteRead(*key, BeginRead(*key));
     return HandOver(std::move(key), status, result);
 }
 
@@ -166,24 +215,26 @@ RegResult RegCreateKeyEx(RegistryRoot root, const char* subKey, const char* keyC
 RegResult RegQueryValueEx(HKEY key, const char* name, uint32_t* type, void* data, uint32_t* size) {
     if (key == nullptr) return ErrorInvalidHandle;
     if (data != nullptr && size == nullptr) return ErrorInvalidParameter;
-    sqlite3_stmt* statement =
-        Ready(*key, key->query,
-              "SELECT type, data FROM registry_values WHERE key_path = ?1 AND name = ?2");
-    if (statement == nullptr) return ErrorRegistryIoFailed;
+    sqlite3_stmt* statement = Ready(*key, key->query,
+                                    "SELECT name, type, data, checksum FROM registry_values"
+                                    " WHERE key_path = ?1 AND name = ?2");
+    if (statement == nullptr) return NoteRead(*key, ErrorRegistryIoFailed);
     sqlite3_bind_text(statement, 1, key->path.c_str(), -1, SQLITE_TRANSIENT);
     sqlite3_bind_text(statement, 2, OrEmpty(name), -1, SQLITE_TRANSIENT);
     int rc = sqlite3_step(statement);
-    if (rc != SQLITE_ROW) return rc == SQLITE_DONE ? ErrorFileNotFound : ErrorRegistryIoFailed;
+    if (rc != SQLITE_ROW)
+        return rc == SQLITE_DONE ? ErrorFileNotFound : NoteRead(*key, ErrorRegistryIoFailed);
+    ValueRow row;
+    if (!ReadValueRow(statement, *key, row)) return ErrorFileNotFound;
 
-    if (type != nullptr) *type = static_cast<uint32_t>(sqlite3_column_int64(statement, 0));
-    const void* bytes = sqlite3_column_blob(statement, 1);
-    auto stored = static_cast<uint32_t>(sqlite3_column_bytes(statement, 1));
+    if (type != nullptr) *type = row.type;
     if (size == nullptr) return ErrorSuccess;
+    auto stored = static_cast<uint32_t>(row.size);
     RegResult status = ErrorSuccess;
     if (data != nullptr && *size < stored) {
         status = ErrorMoreData;
     } else if (data != nullptr && stored > 0) {
-        std::memcpy(data, bytes, stored);
+        std::memcpy(data, row.data, stored);
     }
     *size = stored;
     return status;
@@ -202,17 +253,21 @@ RegResult RegSetValueEx(HKEY key, const char* name, uint32_t type, const void* d
     }
     sqlite3_stmt* statement =
         Ready(*key, key->set,
-              "INSERT INTO registry_values VALUES(?1, ?2, ?3, ?4) ON CONFLICT(key_path, name)"
-              " DO UPDATE SET type = excluded.type, data = excluded.data");
+              "INSERT INTO registry_values VALUES(?1, ?2, ?3, ?4, ?5)"
+              " ON CONFLICT(key_path, name) DO UPDATE SET"
+              " type = excluded.type, data = excluded.data, checksum = excluded.checksum");
     if (statement != nullptr) {
+        const char* valueName = OrEmpty(name);
+        auto bytes = static_cast<const uint8_t*>(data);
         sqlite3_bind_text(statement, 1, key->path.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(statement, 2, OrEmpty(name), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(statement, 2, valueName, -1, SQLITE_TRANSIENT);
         sqlite3_bind_int64(statement, 3, type);
         if (size > 0) {
-            sqlite3_bind_blob(statement, 4, data, static_cast<int>(size), SQLITE_TRANSIENT);
+            sqlite3_bind_blob(statement, 4, bytes, static_cast<int>(size), SQLITE_TRANSIENT);
         } else {
             sqlite3_bind_zeroblob(statement, 4, 0);  // empty, not NULL
         }
+        sqlite3_bind_int64(statement, 5, ValueChecksum(key->path, valueName, type, bytes, size));
         if (sqlite3_step(statement) == SQLITE_DONE) return ErrorSuccess;
     }
     key->failed = true;
@@ -223,19 +278,22 @@ RegResult RegEnumValue(HKEY key, uint32_t index, std::string* name, uint32_t* ty
                        std::vector<uint8_t>* data) {
     if (key == nullptr) return ErrorInvalidHandle;
     sqlite3_stmt* statement = Ready(*key, key->enumerate,
-                                    "SELECT name, type, data FROM registry_values"
-                                    " WHERE key_path = ?1 ORDER BY rowid LIMIT 1 OFFSET ?2");
-    if (statement == nullptr) return ErrorRegistryIoFailed;
+                                    "SELECT name, type, data, checksum FROM registry_values"
+                                    " WHERE key_path = ?1 ORDER BY rowid");
+    if (statement == nullptr) return NoteRead(*key, ErrorRegistryIoFailed);
     sqlite3_bind_text(statement, 1, key->path.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_int64(statement, 2, index);
-    int rc = sqlite3_step(statement);
-    if (rc != SQLITE_ROW) return rc == SQLITE_DONE ? ErrorNoMoreItems : ErrorRegistryIoFailed;
-    if (name != nullptr) *name = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
-    if (type != nullptr) *type = static_cast<uint32_t>(sqlite3_column_int64(statement, 1));
-    if (data != nullptr) {
-        auto bytes = static_cast<const uint8_t*>(sqlite3_column_blob(statement, 2));
-        data->assign(bytes, bytes + sqlite3_column_bytes(statement, 2));
+    // Absent rows take no place in the order.
+    ValueRow row;
+    uint32_t seen = 0;
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+        if (ReadValueRow(statement, *key, row) && seen++ == index) break;
     }
+    if (rc != SQLITE_ROW)
+        return rc == SQLITE_DONE ? ErrorNoMoreItems : NoteRead(*key, ErrorRegistryIoFailed);
+    if (name != nullptr) name->assign(row.name);
+    if (type != nullptr) *type = row.type;
+    if (data != nullptr) data->assign(row.data, row.data + row.size);
     return ErrorSuccess;
 }
 

@@ -12,6 +12,7 @@ namespace {
 
 constexpr int RadioSize = 9;
 constexpr int RadioGap = 3;
+constexpr int ThumbWidth = 2;
 
 // The ring and the dot of a radio button, row by row: small, to leave its text the room the
 // dialog units give it.
@@ -37,15 +38,24 @@ bool IsMultiLine(const Control& c) {
 }
 
 // The frame and one pixel of paper: the narrow edits of the Options dialog need every column.
+// A multi-line edit shows as many whole lines as fit, none cut at its foot; when its text is
+// taller than that, the scroll thumb takes its columns, leaving the pixel of paper before it.
 Rect EditTextArea(const Control& c) {
-    return {c.rect.left + 2, c.rect.top + 2, c.rect.right - 2, c.rect.bottom - 2};
+    Rect area{c.rect.left + 2, c.rect.top + 2, c.rect.right - 2, c.rect.bottom - 2};
+    if (!IsMultiLine(c)) return area;
+    const int line = TextLineHeight();
+    area.bottom = area.top + std::max(0, area.Height()) / line * line;
+    if (MeasureText(c.text, area.Width(), TextWordBreak).height > area.Height())
+        area.right -= ThumbWidth;
+    return area;
 }
 
 unsigned EditFormat(const Control& c) {
     unsigned format = (c.style & ES_RIGHT) != 0    ? TextRight
                       : (c.style & ES_CENTER) != 0 ? TextCentre
                                                    : TextLeft;
-    return format | (IsMultiLine(c) ? TextWordBreak : TextSingleLine | TextVCentre);
+    // A multi-line edit clips to its whole lines itself (DrawEdit).
+    return format | (IsMultiLine(c) ? TextWordBreak | TextNoClip : TextSingleLine | TextVCentre);
 }
 
 // Drawn over the erased background only: a radio's rectangle may overlap its neighbours'.
@@ -78,9 +88,10 @@ void DrawScrollThumb(DC& dc, const Control& c, Point most) {
     int hidden = vertical ? most.y : most.x;
     int thumb = std::max(6, length * length / (length + hidden));
     int at = (length - thumb) * (vertical ? c.scroll.y : c.scroll.x) / hidden;
-    Rect bar = vertical
-                   ? Rect{track.right - 2, track.top + at, track.right, track.top + at + thumb}
-                   : Rect{track.left + at, track.bottom - 2, track.left + at + thumb, track.bottom};
+    Rect bar = vertical ? Rect{track.right - ThumbWidth, track.top + at, track.right,
+                               track.top + at + thumb}
+                        : Rect{track.left + at, track.bottom - ThumbWidth, track.left + at + thumb,
+                               track.bottom};
     FillSolid(dc, bar, FrameLineColour);
 }
 
@@ -91,8 +102,12 @@ void DrawEdit(DC& dc, const Control& c) {
     Point most = MaxScroll(c);
     Rect layout{area.left - c.scroll.x, area.top - c.scroll.y, area.right + most.x - c.scroll.x,
                 area.bottom + most.y - c.scroll.y};
+    // Lines of a multi-line edit are whole; a glyph reaching past its pen into the margin
+    // (a "j" at the left) still shows whole.
+    const Rect clipArea =
+        IsMultiLine(c) ? Rect{c.rect.left + 1, area.top, c.rect.right - 1, area.bottom} : area;
     {
-        ClipScope clip(dc, area);
+        ClipScope clip(dc, clipArea);
         dc.SetBkMode(BkMode::Transparent);
         dc.SetTextColor(InkColour);
         DrawText(dc, c.text, layout, EditFormat(c));
@@ -152,6 +167,17 @@ Point MaxScroll(const Control& edit) {
     }
     if ((edit.style & ES_AUTOHSCROLL) == 0) return {};
     return {std::max(0, TextWidth(edit.text) - area.Width()), 0};
+}
+
+Point ClampScroll(const Control& edit, Point scroll) {
+    const Point most = MaxScroll(edit);
+    scroll = {std::clamp(scroll.x, 0, most.x), std::clamp(scroll.y, 0, most.y)};
+    if (IsMultiLine(edit)) {
+        // The nearest whole line; most.y is a whole number of lines, so this stays within it.
+        const int line = TextLineHeight();
+        scroll.y = (scroll.y + line / 2) / line * line;
+    }
+    return scroll;
 }
 
 void DrawControl(DC& dc, const Control& control) {

@@ -37,8 +37,12 @@ struct GroupRange {
 GroupRange GroupOf(std::span<const Control> controls, size_t index);
 
 // How far an edit's text can scroll: past its width (single line with ES_AUTOHSCROLL) or past
-// its height (multi-line).
+// its height (multi-line, a whole number of lines).
 Point MaxScroll(const Control& edit);
+
+// The scroll position nearest to `scroll` that the edit can take: within MaxScroll, and in
+// whole lines for a multi-line edit.
+Point ClampScroll(const Control& edit, Point scroll);
 
 void DrawControl(DC& dc, const Control& control);
 

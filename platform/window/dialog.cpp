@@ -162,8 +162,7 @@ void CDialog::SetDlgItemText(int id, std::string_view text) {
     Control* control = EditableControl(id);
     if (control == nullptr) return;
     control->text = text;
-    Point most = MaxScroll(*control);
-    control->scroll = {std::min(control->scroll.x, most.x), std::min(control->scroll.y, most.y)};
+    control->scroll = ClampScroll(*control, control->scroll);
     InvalidateControl(*control);
 }
 
@@ -279,9 +278,8 @@ void CDialog::StylusMove(Point p) {
         InvalidateControl(c);
     } else if (tracking_ == Tracking::Scroll) {
         Control& c = controls_[tracked_];
-        Point most = MaxScroll(c);
-        c.scroll = {std::clamp(scrollStart_.x - (p.x - trackStart_.x), 0, most.x),
-                    std::clamp(scrollStart_.y - (p.y - trackStart_.y), 0, most.y)};
+        c.scroll = ClampScroll(
+            c, {scrollStart_.x - (p.x - trackStart_.x), scrollStart_.y - (p.y - trackStart_.y)});
         InvalidateControl(c);
     }
 }

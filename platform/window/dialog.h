@@ -78,6 +78,8 @@ class CDialog : public CWnd {
     void EndDialog(int result);
     // Running and not yet ended.
     bool InModal() const { return running_ && !ending_; }
+    // What EndDialog was given (IDCANCEL until then).
+    int Result() const { return result_; }
 
     bool UpdateData(bool saveAndValidate = true);
     void SetDlgItemText(int id, std::string_view text);

@@ -30,6 +30,13 @@ void TimerTable::KillAll(const CWnd* window) {
     std::erase_if(timers_, [&](const Timer& t) { return t.key.window == window; });
 }
 
+std::optional<uint32_t> TimerTable::PeriodOf(TimerKey key) const {
+    for (const Timer& t : timers_) {
+        if (t.key == key) return t.period;
+    }
+    return std::nullopt;
+}
+
 std::optional<uint32_t> TimerTable::TimeToNextDue(uint32_t now) const {
     std::optional<uint32_t> next;
     for (const Timer& t : timers_) {

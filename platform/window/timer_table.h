@@ -25,6 +25,9 @@ class TimerTable {
     bool Kill(TimerKey key);
     void KillAll(const CWnd* window);
 
+    // The period of a running timer; none when it does not run.
+    std::optional<uint32_t> PeriodOf(TimerKey key) const;
+
     // Milliseconds from now until the first timer is due (0 when one is due already).
     std::optional<uint32_t> TimeToNextDue(uint32_t now) const;
 

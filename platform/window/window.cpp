@@ -157,7 +157,9 @@ DC& CWnd::BeginPaint() {
     painting_ = true;
     paintRegion_ = std::exchange(invalid_, UpdateRegion{});
     bool erase = std::exchange(erase_, false);
-    beforePaint_ = surface_;
+    // Drawing is clipped to the region's bounds, so a region of one rectangle needs nothing kept;
+    // with several, what lies between them goes back as it was at the end.
+    if (paintRegion_.Rects().size() > 1) beforePaint_ = surface_;
     Rect bounds = paintRegion_.Bounds();
     PrepareContext(paintDc_, {0, 0}, bounds);
     if (erase) {
@@ -171,14 +173,17 @@ DC& CWnd::BeginPaint() {
 void CWnd::EndPaint() {
     if (!painting_) return;
     painting_ = false;
-    // Keep what the paint drew inside its region; everything else goes back as it was.
-    DC keep(&beforePaint_);
-    Point at{clientArea_.left, clientArea_.top};
-    for (const Rect& r : paintRegion_.Rects()) {
-        Rect d = Offset(r, at);
-        BitBlt(keep, d.left, d.top, d.Width(), d.Height(), surface_, d.left, d.top, Rop::SrcCopy);
+    if (paintRegion_.Rects().size() > 1) {
+        // Keep what the paint drew inside its region; everything else goes back as it was.
+        DC keep(&beforePaint_);
+        Point at{clientArea_.left, clientArea_.top};
+        for (const Rect& r : paintRegion_.Rects()) {
+            Rect d = Offset(r, at);
+            BitBlt(keep, d.left, d.top, d.Width(), d.Height(), surface_, d.left, d.top,
+                   Rop::SrcCopy);
+        }
+        std::swap(surface_, beforePaint_);
     }
-    std::swap(surface_, beforePaint_);
     paintDc_ = DC();
     paintRegion_.Clear();
     WindowSystem::Current().ScreenChanged();

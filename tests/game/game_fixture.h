@@ -29,10 +29,12 @@ inline const std::initializer_list<std::string_view> FourLines = {
     "└ ─ ┘ └ ┘",  //
 };
 
-class GameFixture : public ::testing::Test {
+// Frame: GameTestFrame, or a frame derived from it that routes more commands.
+template <class Frame>
+class BasicGameFixture : public ::testing::Test {
   protected:
     // Start-up as the program does it, then FourLines in place of the generated puzzle.
-    GameFixture() {
+    BasicGameFixture() {
         InitSettings(settings);
         OnNewGame(game);
         frame.ShowWindow(SW_SHOW);
@@ -90,14 +92,16 @@ class GameFixture : public ::testing::Test {
     GameState state;
     Settings settings;
     CWinApp app;
-    GameTestFrame& frame{Open()};
+    Frame& frame{Open()};
     GameContext& game{frame.game};
 
   private:
-    GameTestFrame& Open() {
-        app.m_pMainWnd = std::make_unique<GameTestFrame>(board, state, settings);
-        return static_cast<GameTestFrame&>(*app.m_pMainWnd);
+    Frame& Open() {
+        app.m_pMainWnd = std::make_unique<Frame>(board, state, settings);
+        return static_cast<Frame&>(*app.m_pMainWnd);
     }
 };
+
+using GameFixture = BasicGameFixture<GameTestFrame>;
 
 }  // namespace velinor::test

@@ -11,6 +11,7 @@
 
 #include "platform/registry/registry.h"
 #include "store/registry_schema.h"
+#include "tests/store/settings_samples.h"
 #include "tests/support/temp_store.h"
 
 namespace velinor {
@@ -19,33 +20,9 @@ namespace {
 using namespace std::string_view_literals;
 using namespace test;
 
-Settings Defaults() {
-    Settings settings;
-    InitSettings(settings);
-    return settings;
-}
-
-// Every field different from its default and from every other field.
-Settings Distinct() {
-    // Version, language, difficulty, symbol set, player, lineOK, lineVI.
-    Settings settings{ProgramVersion, 1, 2, 1, -2, RGB(1, 2, 3), 0xFFFFFFFF, {}};
-    for (int slot = 0; slot < PlayerCount * DifficultyCount; ++slot) {
-        PlayerStats& stats = settings.stats[slot / 3][slot % 3];
-        stats = {-1000 * (slot + 1), 10 + slot, INT_MAX - slot, INT_MIN + slot, {}};
-        SetHistoryText(stats.histo, "0;1;" + std::to_string(slot) + ";");
-    }
-    SetHistoryText(settings.stats[1][2].histo, std::string(499, '9'));
-    return settings;
-}
-
 std::vector<uint8_t> Dword(uint32_t value) {
     return {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
             static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
-}
-
-std::vector<char> FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 TEST(Settings, FirstSaveWritesTheThirtySevenValuesInOrderWithTheirSizes) {
@@ -166,7 +143,6 @@ TEST(Settings, WithoutAUsableStoreTheDefaultsStayAndNoFileIsWrittenOver) {
         database = FileBytes(store.file());
     }
     ASSERT_GT(database.size(), 1000u);
-    const Settings firstRun{ProgramVersion, 0, 0, 2, 0, DefaultLineOK, DefaultLineVI, {}};
     const std::optional<std::vector<char>> cases[] = {
         std::nullopt, std::vector<char>{'n', 'o', 't', ' ', 'a', ' ', 'd', 'b', '\n'},
         std::vector<char>(database.begin(), database.begin() + 1000),  // cut short
@@ -176,7 +152,7 @@ TEST(Settings, WithoutAUsableStoreTheDefaultsStayAndNoFileIsWrittenOver) {
         if (bytes)
             std::ofstream(store.file(), std::ios::binary).write(bytes->data(), std::ssize(*bytes));
         Settings settings = Defaults();
-        EXPECT_EQ(settings, firstRun);
+        EXPECT_EQ(settings, FirstRun);
         EXPECT_EQ(LoadSettings(settings), -1);
         if (!bytes) {
             EXPECT_FALSE(std::filesystem::exists(store.file()));
@@ -188,7 +164,7 @@ TEST(Settings, WithoutAUsableStoreTheDefaultsStayAndNoFileIsWrittenOver) {
 
     TempStore store;
     std::filesystem::create_directory(store.file());
-    EXPECT_EQ(Defaults(), firstRun);
+    EXPECT_EQ(Defaults(), FirstRun);
     EXPECT_NE(SaveSettings(Distinct()), 0);
     EXPECT_TRUE(std::filesystem::is_empty(store.file()));
 }

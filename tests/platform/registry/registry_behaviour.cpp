@@ -83,10 +83,10 @@ TEST(Registry, WritesShowOnlyOnceTheWritingKeyIsClosed) {
     Set(writer, {"b", REG_DWORD, {2}});
     HKEY before = OpenKey();
     EXPECT_EQ(Query(before, "a"), std::vector<uint8_t>{1});
-    EXPECT_EQ(RegCloseKey(writer), ErrorSuccess);
-    // A reader keeps the snapshot it started with until it closes.
     EXPECT_EQ(Query(before, "b"), std::nullopt);
+    // The writer commits once no reader holds the store.
     EXPECT_EQ(RegCloseKey(before), ErrorSuccess);
+    EXPECT_EQ(RegCloseKey(writer), ErrorSuccess);
     EXPECT_EQ(ReadValues(KeyPath),
               (std::vector<StoredValue>{{"a", REG_DWORD, {2}}, {"b", REG_DWORD, {2}}}));
 }

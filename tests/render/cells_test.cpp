@@ -1,0 +1,126 @@
+// One cell at a time: tiles, the stylus mark, glyphs, strokes and the colour precedence, on the
+// top-left cell of a 5 x 5 board at (70, 100).
+#include <gtest/gtest.h>
+
+#include "tests/render/pixel_checks.h"
+
+namespace velinor::test {
+namespace {
+
+constexpr COLORREF LineOK = RGB(10, 20, 30);
+constexpr COLORREF LineVI = RGB(200, 100, 50);
+constexpr COLORREF Hint = RGB(0, 255, 255);
+constexpr COLORREF Trace = RGB(255, 255, 0);
+
+class Cells : public ::testing::Test {
+  protected:
+    Cells() {
+        rig.board.gridSize = 5;
+        ComputeBoardOrigin(rig.board);
+        rig.settings.lineOK = LineOK;
+        rig.settings.lineVI = LineVI;
+    }
+    // Cell (0, 0) holding v in both layers, with the marks given, painted whole.
+    void PaintCell(int8_t v, bool error, bool revealed, bool trace) {
+        rig.board.player[0] = rig.board.solution[0] = v;
+        rig.board.errorMarks[0] = error;
+        rig.board.revealed[0] = revealed;
+        rig.board.traceMarks[0] = trace;
+        rig.Paint(RedrawFull);
+    }
+    PaintRig rig;
+};
+
+TEST_F(Cells, TileByValueAndStrokesOnlyWhenMarked) {
+    const struct {
+        int8_t v;
+        int tile;
+        std::initializer_list<Rect> strokes;
+    } cases[] = {
+        {0, 0, {}},
+        {-13, 1, {UpStroke, DownStroke}},
+        {-24, 2, {RightStroke, LeftStroke}},
+        {-12, 3, {UpStroke, RightStroke}},
+        {-14, 4, {UpStroke, LeftStroke}},
+        {-34, 5, {DownStroke, LeftStroke}},
+        {-23, 6, {RightStroke, DownStroke}},
+        // Values no line makes: a plain tile, and no stroke for digits that are no direction.
+        {-99, 0, {}},
+        {-128, 0, {}},
+        {-41, 0, {UpStroke, LeftStroke}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.v));
+        PaintCell(c.v, false, false, false);
+        EXPECT_TRUE(CellShows(rig, 0, 0, ExpectedCell({.tile = c.tile})));
+        PaintCell(c.v, false, false, true);
+        EXPECT_TRUE(
+            CellShows(rig, 0, 0, ExpectedCell({.tile = c.tile, .c = Trace, .strokes = c.strokes})));
+    }
+}
+
+TEST_F(Cells, ColourPrecedenceOnAGlyph) {
+    const struct {
+        bool error, revealed, trace;
+        COLORREF c;
+    } cases[] = {
+        {false, false, false, LineOK}, {true, false, false, LineVI}, {false, true, false, Hint},
+        {true, true, false, Hint},     {false, false, true, Trace},  {true, true, true, Trace},
+    };
+    for (const auto& c : cases) {
+        PaintCell(7, c.error, c.revealed, c.trace);
+        EXPECT_TRUE(CellShows(rig, 0, 0, ExpectedCell({.label = 7, .c = c.c})))
+            << c.error << c.revealed << c.trace;
+    }
+}
+
+TEST_F(Cells, GlyphsOfEachSetKeepTheTileAroundThem) {
+    for (int16_t set : {0, 1, 2}) {
+        rig.settings.symbolSet = set;
+        for (int8_t label : {1, 19}) {
+            PaintCell(label, true, false, false);
+            EXPECT_TRUE(
+                CellShows(rig, 0, 0, ExpectedCell({.label = label, .symbolSet = set, .c = LineVI})))
+                << set << " " << static_cast<int>(label);
+        }
+    }
+    // A label or a symbol set beyond the strip leaves the tile alone.
+    PaintCell(100, false, false, false);
+    EXPECT_TRUE(CellShows(rig, 0, 0, ExpectedCell({})));
+    rig.settings.symbolSet = 7;
+    PaintCell(3, false, false, false);
+    EXPECT_TRUE(CellShows(rig, 0, 0, ExpectedCell({})));
+}
+
+TEST_F(Cells, StylusCellInvertedUnderItsStrokes) {
+    rig.state.current = {0, 0};
+    PaintCell(-12, false, true, false);
+    EXPECT_TRUE(CellShows(
+        rig, 0, 0,
+        ExpectedCell(
+            {.tile = 3, .inverted = true, .c = Hint, .strokes = {UpStroke, RightStroke}})));
+}
+
+TEST_F(Cells, LayerShownByPhase) {
+    rig.board.solution[0] = -24;
+    rig.board.player[0] = -13;
+    const struct {
+        GamePhase phase;
+        SelectMode select;
+        int tile;
+    } cases[] = {
+        {Playing, SelectNone, 1},
+        {Playing, SelectHintCell, 1},
+        {Finished, SelectProposal, 1},
+        {Finished, SelectNone, 2},
+    };
+    for (const auto& c : cases) {
+        rig.state.phase = c.phase;
+        rig.state.selectMode = c.select;
+        rig.Paint(RedrawFull);
+        EXPECT_TRUE(CellShows(rig, 0, 0, ExpectedCell({.tile = c.tile}))) << c.phase << c.select;
+    }
+}
+
+}  // namespace
+}  // namespace velinor::test

@@ -1,0 +1,66 @@
+// What a frame should show, worked out from the painting rules, and checks against it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "platform/gdi/gdi.h"
+#include "tests/render/paint_rig.h"
+
+namespace velinor::test {
+
+constexpr COLORREF Black = RGB(0, 0, 0);
+constexpr COLORREF Green = RGB(0, 255, 0);
+constexpr COLORREF Cyan = RGB(0, 255, 255);
+constexpr COLORREF Magenta = RGB(200, 0, 200);
+constexpr COLORREF Red = RGB(255, 0, 0);
+
+// Stroke pixels within a cell, each from the centre to one edge, 2 pixels wide.
+constexpr Rect UpStroke{9, 0, 11, 11};
+constexpr Rect RightStroke{9, 9, 20, 11};
+constexpr Rect DownStroke{9, 9, 11, 20};
+constexpr Rect LeftStroke{0, 9, 11, 11};
+
+// A 20 x 20 cell: the tile, its inner 18 x 18 square inverted with dark grey for the stylus
+// cell, the set pixels of glyph (label, symbol set) from (1, 1) in colour c, the strokes in c.
+struct CellLook {
+    int tile = 0;
+    bool inverted = false;
+    int label = 0;  // 0: no glyph
+    int symbolSet = 0;
+    COLORREF c = Black;
+    std::initializer_list<Rect> strokes = {};
+};
+Bitmap ExpectedCell(const CellLook& look);
+
+// Compares cell (x, y) of the buffer with the expected 20 x 20 pixels.
+::testing::AssertionResult CellShows(const PaintRig& rig, int x, int y, const Bitmap& expected);
+
+// A text as the band should show it.
+struct BandText {
+    std::string text;
+    Rect rect;
+    unsigned alignment;
+    COLORREF colour;
+};
+
+// The status band (rows 0 to 29) of a window's image holds exactly these texts on black, each one
+// line at the top of its rectangle; pixels inside `skip` are not compared.
+::testing::AssertionResult BandShows(const Bitmap& window, const std::vector<BandText>& texts,
+                                     const Rect& skip = {});
+
+// The window's image shows part of banner `id` from row `fromY` at `to`: clear pixels in `clear`,
+// set pixels in `set`.
+::testing::AssertionResult BannerShows(const Bitmap& window, int id, const Rect& to, int fromY,
+                                       COLORREF clear, COLORREF set);
+
+// Every pixel of the window's image in `area` outside `except` is black.
+::testing::AssertionResult BlackIn(const Bitmap& window, const Rect& area, const Rect& except = {});
+
+// Every pixel of the image within `area` equals the same pixel of `before`.
+::testing::AssertionResult SameIn(const Bitmap& now, const Bitmap& before, const Rect& area);
+
+}  // namespace velinor::test

@@ -1,0 +1,103 @@
+#include "tests/support/golden.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "platform/gdi/png.h"
+
+namespace velinor::test {
+namespace {
+
+constexpr COLORREF Differs = RGB(255, 0, 255);
+
+bool Updating() {
+    const char* update = std::getenv("VELINOR_UPDATE_GOLDEN");
+    return update != nullptr && std::string(update) == "1";
+}
+
+COLORREF ColourAt(const Bitmap& image, int x, int y) {
+    return image.ColourOf(image.Value(x, y));
+}
+
+// Frames use few colours: kept as an 8-bit indexed PNG when they fit, which keeps the files small.
+Bitmap Compact(const Bitmap& image) {
+    std::map<COLORREF, uint32_t> index;
+    std::vector<COLORREF> palette;
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x) {
+            const COLORREF c = ColourAt(image, x, y);
+            if (index.count(c)) continue;
+            if (palette.size() == 256) return image;
+            index[c] = static_cast<uint32_t>(palette.size());
+            palette.push_back(c);
+        }
+    Bitmap compact(image.Width(), image.Height(), 8, palette);
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            compact.SetValue(x, y, index[ColourAt(image, x, y)]);
+    return compact;
+}
+
+// The expected image at a quarter of its brightness, differing pixels in magenta.
+Bitmap Difference(const Bitmap& expected, const Bitmap& actual) {
+    Bitmap diff = CreateCompatibleBitmap(expected.Width(), expected.Height());
+    for (int y = 0; y < diff.Height(); ++y)
+        for (int x = 0; x < diff.Width(); ++x) {
+            const COLORREF e = ColourAt(expected, x, y);
+            diff.SetValue(x, y,
+                          e == ColourAt(actual, x, y)
+                              ? RGB(GetRValue(e) / 4, GetGValue(e) / 4, GetBValue(e) / 4)
+                              : Differs);
+        }
+    return diff;
+}
+
+::testing::AssertionResult Save(const Bitmap& image, const std::filesystem::path& path) {
+    std::error_code ignored;  // a folder that cannot be made shows as a failed write below
+    std::filesystem::create_directories(path.parent_path(), ignored);
+    std::string error;
+    if (!SavePng(Compact(image), path.string(), &error))
+        return ::testing::AssertionFailure() << "cannot write " << path << ": " << error;
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace
+
+::testing::AssertionResult MatchesGolden(const std::string& name, const Bitmap& actual) {
+    const std::filesystem::path reference =
+        std::filesystem::path(VELINOR_GOLDEN_DIR) / (name + ".png");
+    if (Updating()) return Save(actual, reference);
+
+    std::string error;
+    const std::optional<Bitmap> expected = LoadPng(reference.string(), &error);
+    int differing = 0;
+    if (expected && expected->Width() == actual.Width() && expected->Height() == actual.Height()) {
+        for (int y = 0; y < actual.Height(); ++y)
+            for (int x = 0; x < actual.Width(); ++x)
+                differing += ColourAt(*expected, x, y) != ColourAt(actual, x, y);
+        if (differing == 0) return ::testing::AssertionSuccess();
+    }
+
+    const std::filesystem::path failures = VELINOR_GOLDEN_FAILURES;
+    const std::filesystem::path actualPath = failures / (name + ".actual.png");
+    ::testing::AssertionResult result = ::testing::AssertionFailure();
+    if (!expected)
+        result << "no golden frame " << reference << " (" << error << ")";
+    else if (differing == 0)
+        result << "golden frame " << reference << " is " << expected->Width() << " x "
+               << expected->Height() << ", the image " << actual.Width() << " x "
+               << actual.Height();
+    else
+        result << differing << " pixels differ from " << reference;
+    if (Save(actual, actualPath)) result << "; actual image: " << actualPath;
+    if (differing != 0) {
+        const std::filesystem::path diffPath = failures / (name + ".diff.png");
+        if (Save(Difference(*expected, actual), diffPath)) result << ", difference: " << diffPath;
+    }
+    return result << "\nIf the change is meant: VELINOR_UPDATE_GOLDEN=1 ./scripts/test.sh";
+}
+
+}  // namespace velinor::test

@@ -1,0 +1,220 @@
+// The Options dialog as the player sees it: radios and texts in both languages, the statistics,
+// choices that take effect at once, reset, confirm and cancel, the colours, the graph on screen.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "tests/support/golden.h"
+#include "tests/ui/options_fixture.h"
+
+namespace velinor::test {
+namespace {
+
+class OptionsDialogTest : public OptionsFixture {
+  protected:
+    // A pixel of the graph's canvas on the screen.
+    COLORREF GraphPixel(int x, int y) {
+        const Point origin = Dialog().ScreenToClient({0, 0});
+        const Rect canvas = Dialog().FindControl(GraphCanvas)->rect;
+        return driver.ReadPixel(canvas.left + x - origin.x,
+                                canvas.top + y - origin.y - CommandBarHeight);
+    }
+    void Count(int player, int difficulty, int32_t played, int32_t time, int32_t penalised,
+               int32_t best) {
+        settings.stats[player][difficulty] = {best, played, time, penalised, {}};
+    }
+};
+
+TEST_F(OptionsDialogTest, OpensOnTheSettingsAndRelabelsAtOnceInFrench) {
+    settings.difficulty = 2;
+    settings.player = 1;
+    settings.symbolSet = 1;
+    struct Label {
+        int id;
+        const char* english;
+        const char* french;
+    };
+    const Label labels[] = {
+        {EditLabels, "Total played\r\nAverage time\r\nBest time\r\nPenalties\r\nReal time",
+         "Parties jouées\r\nTemps moyen\r\nMeilleur temps\r\nPénalités\r\nTemps passé"},
+        {ButtonReset, "Reset statistics", "Remise à zéro des statistiques"},
+        {RadioPlayer1, "Player 1", "Joueur 1"},
+        {RadioPlayer2, "Player 2", "Joueur 2"},
+        {RadioEasy, "Easy", "Facile"},
+        {RadioMedium, "Medium", "Medium"},
+        {RadioHard, "Hard", "Difficile"},
+        {EditValues, "0", "0"},
+        {EditSummary, "No played games", "Pas de partie jouée"},
+        {RadioFrench, "Français", "Français"},  // template texts stay
+        {ButtonLineVI, "NOK", "NOK"},
+    };
+    RunOptions([&](CDialog&) {
+        std::vector<int> checked;
+        for (const Control& c : Dialog().Controls())
+            if (c.checked) checked.push_back(c.id);
+        EXPECT_EQ(checked, (std::vector<int>{RadioLetters, RadioHard, RadioEnglish, RadioPlayer2}));
+        for (const Label& l : labels)
+            EXPECT_EQ(Text(l.id), l.english);
+        driver.Click(RadioFrench);
+        EXPECT_EQ(settings.language, 1);
+        for (const Label& l : labels)
+            EXPECT_EQ(Text(l.id), l.french);
+    });
+    EXPECT_EQ(Stored()->language, 1);  // cancelled, still French
+}
+
+TEST_F(OptionsDialogTest, StatisticsOfTheSelectedPlayerAndDifficulty) {
+    // Games of 40 s and 50 s of real time with one penalised cell: (90 + 15) / 2 s on average.
+    Count(0, 1, 2, 90000, 1, 40000);
+    Count(0, 2, 1, 200000, 0, 200000);
+    Count(1, 0, 3, 30000, 0, 9000);
+    settings.difficulty = 1;
+    struct Step {
+        int click;
+        const char* values;
+        const char* summary;
+    };
+    const Step steps[] = {
+        {0, "2\r\n52\"5\r\n40\"0\r\n1\r\n1'30\"0", "Total played: 3 during 4'50\"0"},
+        {RadioEasy, "0", "Total played: 3 during 4'50\"0"},
+        {RadioPlayer2, "3\r\n10\"0\r\n9\"0\r\n0\r\n30\"0", "Total played: 3 during 30\"0"},
+        {RadioFrench, "3\r\n10\"0\r\n9\"0\r\n0\r\n30\"0", "3 parties jouées en 30\"0"},
+    };
+    RunOptions([&](CDialog&) {
+        for (const Step& s : steps) {
+            if (s.click != 0) driver.Click(s.click);
+            EXPECT_EQ(Text(EditValues), s.values) << s.click;
+            EXPECT_EQ(Text(EditSummary), s.summary) << s.click;
+        }
+    });
+    EXPECT_EQ(settings.player, 1);
+    EXPECT_EQ(settings.difficulty, 0);
+}
+
+// Medium, one counted game of 61 s, the game just finished.
+TEST_F(OptionsDialogTest, TheGraphMarksTheGameJustFinishedAndResetKeepsOnlyThatMark) {
+    settings.difficulty = 1;
+    Count(0, 1, 1, 61000, 0, 61000);
+    AddTime(settings.stats[0][1].histo, 61000, 1);
+    Count(1, 1, 4, 100000, 0, 20000);
+    state.elapsedMs = 61000;
+    SaveSettings(settings);
+    const Settings saved = settings;
+    constexpr COLORREF Red = RGB(255, 0, 0), Green = RGB(0, 255, 0), White = RGB(255, 255, 255);
+    RunOptions([&](CDialog&) {
+        driver.Wait(RepaintDelay);
+        EXPECT_EQ(GraphPixel(45, 10), Red);  // the bar of bin 20, the line over its left half
+        EXPECT_EQ(GraphPixel(44, 10), Green);
+        EXPECT_EQ(GraphPixel(44, 70), RGB(0, 0, 255));  // the average
+        EXPECT_EQ(GraphPixel(85, 73), RGB(0xAA, 0xAA, 0xAA));
+
+        Answer(IDCANCEL);
+        driver.Click(ButtonReset);
+        EXPECT_EQ(driver.Modals().back().text, "Are you sure?");
+        EXPECT_EQ(driver.Modals().back().caption, "Warning");
+        EXPECT_EQ(settings, saved);
+        Answer(IDOK);
+        driver.Click(ButtonReset);
+        EXPECT_EQ(Text(EditValues), "0");
+        EXPECT_EQ(GraphPixel(45, 10), White);
+        EXPECT_EQ(GraphPixel(44, 10), Green);
+        EXPECT_EQ(GraphPixel(44, 70), White);
+        EXPECT_EQ(settings.stats[1], saved.stats[1]);  // the other player's stay
+        EXPECT_EQ(Stored(), saved);                    // nothing saved yet
+
+        // The line belongs to the player and difficulty the dialog opened with.
+        driver.Click(RadioPlayer2);
+        EXPECT_EQ(GraphPixel(44, 10), White);
+    });
+    EXPECT_EQ(Stored()->stats[0][1].totalplay, 0);
+}
+
+TEST_F(OptionsDialogTest, ConfirmingTakesTheSymbolSetAndCancellingLosesOnlyThat) {
+    for (int button : {IDOK, IDCANCEL}) {
+        settings.symbolSet = 2;
+        RunOptions([&](CDialog&) {
+            driver.Click(RadioDigits);
+            driver.Click(RadioHard);
+            driver.AnswerNext([&](CDialog&) { driver.ChooseColour(RGB(10, 20, button)); });
+            driver.Click(ButtonLineOK);
+            driver.Click(button);
+        });
+        EXPECT_EQ(settings.symbolSet, button == IDOK ? 0 : 2);
+        EXPECT_EQ(settings.difficulty, 2);
+        EXPECT_EQ(settings.lineOK, RGB(10, 20, button));
+        EXPECT_EQ(Stored(), settings);
+    }
+}
+
+TEST_F(OptionsDialogTest, AColourChosenOrCancelledAndTheGraphRepaintedOnceAfter) {
+    settings.lineVI = RGB(1, 2, 3);
+    RunOptions([&](CDialog&) {
+        driver.Wait(RepaintDelay);
+        ASSERT_EQ(NextTimer(), std::nullopt);
+        driver.AnswerNext([&](CDialog& chooser) {
+            EXPECT_EQ(static_cast<ColourChooserDialog&>(chooser).Colour(), RGB(1, 2, 3));
+            driver.ChooseColour(RGB(200, 0, 100));
+        });
+        driver.Click(ButtonLineVI);
+        EXPECT_EQ(settings.lineVI, RGB(200, 0, 100));
+        EXPECT_EQ(NextTimer(), RepaintDelay);
+        driver.Wait(RepaintDelay);
+        EXPECT_EQ(NextTimer(), std::nullopt);
+
+        driver.AnswerNext([&](CDialog&) { driver.Click(IDCANCEL); });
+        driver.Click(ButtonLineOK);
+        EXPECT_EQ(settings.lineOK, DefaultLineOK);
+    });
+}
+
+CHOOSECOLOR given;
+std::array<COLORREF, CustomColourCount> givenCustom;
+int answer;
+int FakeChooser(CHOOSECOLOR& record) {
+    given = record;
+    std::copy_n(record.lpCustColors, CustomColourCount, givenCustom.begin());
+    record.rgbResult = RGB(7, 8, 9);
+    return answer;
+}
+
+TEST_F(OptionsDialogTest, ChooseLineColourFillsTheRecordAndTakesOnlyAResultOfOne) {
+    for (int result : {1, 0, 2}) {
+        answer = result;
+        EXPECT_EQ(ChooseLineColour(RGB(1, 1, 1), DefaultLineOK, FakeChooser),
+                  result == 1 ? RGB(7, 8, 9) : RGB(1, 1, 1));
+        EXPECT_EQ(given.lStructSize, 36u);
+        EXPECT_EQ(given.hwndOwner, GetActiveWindow());
+        EXPECT_EQ(given.rgbResult, RGB(1, 1, 1));
+        EXPECT_EQ(given.Flags, 0x83u);
+        EXPECT_EQ(std::count(givenCustom.begin(), givenCustom.end(), DefaultLineOK), 16);
+    }
+}
+
+// The whole screen once the graph is painted, in both languages, with no game counted and with
+// five medium games, the last of 61 s just finished.
+TEST_F(OptionsDialogTest, GoldenFrames) {
+    for (bool counted : {false, true}) {
+        for (int32_t language : {0, 1}) {
+            settings.language = language;
+            if (counted) {
+                settings.difficulty = 1;
+                Count(0, 1, 5, 313000, 1, 45000);
+                for (int32_t ms : {45000, 95000, 70000, 52000, 61000})
+                    AddTime(settings.stats[0][1].histo, ms, 1);
+                state.elapsedMs = 61000;
+            }
+            const std::string name = std::string("options-") + (language == 0 ? "en" : "fr") +
+                                     (counted ? "-statistics" : "-fresh");
+            RunOptions([&](CDialog&) {
+                driver.Wait(RepaintDelay);
+                EXPECT_TRUE(MatchesGolden(name, driver.Screen()));
+            });
+        }
+    }
+}
+
+}  // namespace
+}  // namespace velinor::test
