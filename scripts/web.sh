@@ -4,15 +4,22 @@
 #
 #   scripts/web.sh                 builds velinor-embed for this machine first (build/web-tools)
 #   scripts/web.sh --embed PATH    uses a velinor-embed already built for this machine
+#   scripts/web.sh --into DIR      the page in DIR/web, its build in DIR/web-build (the tests' own)
 #
 # Serve it with `python3 -m http.server -d build/web 8000` and open http://localhost:8000/
 # (?seed=N seeds the random source, so a session can be played again).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 embed=
-if [ "${1:-}" = "--embed" ]; then
-  embed=$(realpath "$2")
-fi
+into=build
+while (($#)); do
+  case "$1" in
+    --embed) embed=$(realpath "$2") ;;
+    --into) into=$2 ;;
+    *) echo "usage: scripts/web.sh [--embed PATH] [--into DIR]" >&2; exit 2 ;;
+  esac
+  shift 2
+done
 source scripts/deps.sh
 ensure_packages
 
@@ -24,13 +31,14 @@ fi
 
 # Debian's emscripten runs JavaScript helpers (acorn) from Debian's node modules.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-emcmake cmake -S . -B build/web-build -DCMAKE_BUILD_TYPE=MinSizeRel -DVELINOR_EMBED="$embed" \
+emcmake cmake -S . -B "$into/web-build" -DCMAKE_BUILD_TYPE=MinSizeRel -DVELINOR_EMBED="$embed" \
   > /dev/null
-cmake --build build/web-build -j"$(nproc)" --target velinor-web
+cmake --build "$into/web-build" -j"$(nproc)" --target velinor-web
 
-mkdir -p build/web
-cp build/web-build/app/velinor.js build/web-build/app/velinor.wasm build/web/
-cp app/web/index.html app/web/velinor.webmanifest build/web/
-cp app/res/icon-128-32.png build/web/favicon.png
-echo "Page in build/web/ ($(($(stat -c %s build/web/velinor.js build/web/velinor.wasm | paste -sd+))) bytes of .js and .wasm)."
-echo "Serve it: python3 -m http.server -d build/web 8000, then open http://localhost:8000/"
+page=$into/web
+mkdir -p "$page"
+cp "$into/web-build/app/velinor.js" "$into/web-build/app/velinor.wasm" "$page/"
+cp app/web/index.html app/web/velinor.webmanifest "$page/"
+cp app/res/icon-128-32.png "$page/favicon.png"
+echo "Page in $page/ ($(($(stat -c %s "$page/velinor.js" "$page/velinor.wasm" | paste -sd+))) bytes of .js and .wasm)."
+echo "Serve it: python3 -m http.server -d $page 8000, then open http://localhost:8000/"
