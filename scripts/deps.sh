@@ -3,6 +3,7 @@ VELINOR_PACKAGES=(
   cmake g++ pkg-config
   libsdl2-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra fonts-liberation libpng-dev libsqlite3-dev
   libgtest-dev libbenchmark-dev xvfb xauth libxtst-dev desktop-file-utils clang-format
+  emscripten chromium chromium-driver python3-selenium
 )
 
 ensure_packages() {

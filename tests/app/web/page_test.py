@@ -1,0 +1,352 @@
+#!/usr/bin/python3
+"""The game's web page in headless Chromium, against velinor-script on the same seed and input.
+
+A game is played to its end with pointer strokes (mouse and touch) on a page served from this
+machine; the canvas must hold exactly the frame velinor-script draws when it replays the input
+the page delivered, at the ticks the page delivered it, and the page's stored record must be the
+one velinor-script stores. After a reload the same puzzle is played again and the record must
+count two games: the first one's statistics were kept and read back. After a browser restart the
+record is still there.
+
+Exit status 77 (a skip for CTest) only when the browser cannot start on this machine.
+"""
+
+import argparse
+import base64
+import functools
+import http.server
+import json
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import urllib.parse
+import zlib
+
+FIRST_TICK = 1000000
+COMMAND_BAR = 26      # client y = screen y - COMMAND_BAR
+CELL_SIZE = 20
+SCREEN = (240, 320)
+INTRO_MS = 5000
+KEY = 'Software\\QTX\\Velinor'
+TYPE_NAMES = {1: 'SZ', 4: 'DWORD'}
+UP, RIGHT, DOWN, LEFT = 1, 2, 3, 4
+STEPS = {UP: (0, -1), RIGHT: (1, 0), DOWN: (0, 1), LEFT: (-1, 0)}
+OPPOSITE = {UP: DOWN, DOWN: UP, RIGHT: LEFT, LEFT: RIGHT}
+SKIP = 77
+
+
+class PageServer:
+    """The page's folder over HTTP on the loopback address, quietly."""
+
+    def __init__(self, folder):
+        class Quiet(http.server.SimpleHTTPRequestHandler):
+            def log_message(self, *args):
+                pass
+
+        handler = functools.partial(Quiet, directory=folder)
+        self.server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+        self.url = 'http://127.0.0.1:%d/' % self.server.server_address[1]
+
+    def close(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+def start_browser(profile):
+    from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
+
+    options = webdriver.ChromeOptions()
+    options.binary_location = shutil.which('chromium') or '/usr/bin/chromium'
+    for argument in ['--headless=new', '--no-sandbox', '--disable-dev-shm-usage',
+                     '--window-size=800,1100', '--user-data-dir=' + profile]:
+        options.add_argument(argument)
+    driver = shutil.which('chromedriver') or '/usr/bin/chromedriver'
+    return webdriver.Chrome(service=Service(driver), options=options)
+
+
+def run_script(script, lines):
+    """velinor-script on its own fresh store; its standard output."""
+    env = {k: v for k, v in os.environ.items() if k != 'VELINOR_REGISTRY'}
+    done = subprocess.run([script], input='\n'.join(lines) + '\n', capture_output=True,
+                          text=True, env=env, timeout=120)
+    if done.returncode != 0:
+        raise AssertionError('velinor-script failed (%d): %s' % (done.returncode, done.stderr))
+    return done.stdout
+
+
+def solution_strokes(board):
+    """Each line of the solution as the cells from one endpoint to the other."""
+    size, layer = board['gridSize'], board['solution']
+
+    def value(cell):
+        x, y = cell
+        return layer[x * 12 + y] if 0 <= x < size and 0 <= y < size else 0
+
+    def sides(piece):
+        return {-piece // 10, -piece % 10}
+
+    def step(cell, side):
+        return cell[0] + STEPS[side][0], cell[1] + STEPS[side][1]
+
+    strokes, done = [], set()
+    for x in range(size):
+        for y in range(size):
+            label = value((x, y))
+            if label <= 0 or label in done:
+                continue
+            done.add(label)
+            path = [(x, y)]
+            while True:
+                here = path[-1]
+                open_sides = sides(value(here)) if value(here) < 0 else STEPS.keys()
+                ahead = [step(here, s) for s in open_sides
+                         if value(step(here, s)) < 0 and OPPOSITE[s] in sides(value(step(here, s)))
+                         and step(here, s) not in path]
+                if not ahead:  # the other endpoint is next
+                    ahead = [step(here, s) for s in open_sides if value(step(here, s)) == label
+                             and step(here, s) != path[0]]
+                if len(ahead) != 1:
+                    raise AssertionError('cannot follow line %d from %s' % (label, path))
+                path.append(ahead[0])
+                if value(ahead[0]) == label:
+                    break
+            strokes.append(path)
+    return strokes
+
+
+def read_png(path):
+    """An 8-bit RGB or RGBA PNG as rows of RGB bytes."""
+    data = open(path, 'rb').read()
+    chunks, at = {}, 8
+    while at < len(data):
+        length, kind = struct.unpack('>I4s', data[at:at + 8])
+        chunks.setdefault(kind, []).append(data[at + 8:at + 8 + length])
+        at += 12 + length
+    width, height, depth, colour = struct.unpack('>IIBB', chunks[b'IHDR'][0][:10])
+    channels = {2: 3, 6: 4}[colour]
+    assert depth == 8, 'a screenshot of 8 bits per channel'
+    raw = zlib.decompress(b''.join(chunks[b'IDAT']))
+    stride, rows, previous = width * channels, [], bytearray(width * channels)
+    for y in range(height):
+        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            left = line[i - channels] if i >= channels else 0
+            up, corner = previous[i], previous[i - channels] if i >= channels else 0
+            if kind == 1:
+                line[i] = (line[i] + left) & 255
+            elif kind == 2:
+                line[i] = (line[i] + up) & 255
+            elif kind == 3:
+                line[i] = (line[i] + (left + up) // 2) & 255
+            elif kind == 4:
+                p = left + up - corner
+                pa, pb, pc = abs(p - left), abs(p - up), abs(p - corner)
+                line[i] = (line[i] + (left if pa <= pb and pa <= pc else up if pb <= pc else corner)) & 255
+        rows.append(bytes(b for i, b in enumerate(line) if i % channels < 3))
+        previous = line
+    return width, height, rows
+
+
+def write_png(path, width, height, rgb_rows):
+    def chunk(kind, body):
+        return struct.pack('>I', len(body)) + kind + body + struct.pack('>I', zlib.crc32(kind + body))
+    raw = b''.join(b'\0' + row for row in rgb_rows)
+    with open(path, 'wb') as out:
+        out.write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', width, height, 8, 2, 0, 0, 0))
+                  + chunk(b'IDAT', zlib.compress(raw)) + chunk(b'IEND', b''))
+
+
+def parse_record(text):
+    """The page's stored registry text: the values of the game's key as (name, type, hex)."""
+    lines = text.split('\n')
+    assert lines[0] == 'velinor-registry 1' and lines[-2:] == ['end', ''], text[:80]
+    values, key = [], None
+    for line in lines[1:-2]:
+        fields = line.split('\t')
+        if fields[0] == 'key':
+            key = urllib.parse.unquote(fields[1], encoding='latin-1')
+        elif key == KEY:
+            name = urllib.parse.unquote(fields[1], encoding='latin-1')
+            values.append((name, TYPE_NAMES[int(fields[2])], fields[3] or '-'))
+    return values
+
+
+class Session:
+    """One browser, one page: plays strokes and reads what the page shows and keeps."""
+
+    def __init__(self, driver, url):
+        self.driver = driver
+        self.driver.get(url)
+        self.wait_for('return Module.page && Module.page.firstFrame > 0', 'the first frame')
+
+    def wait_for(self, script, what, seconds=20):
+        end = time.monotonic() + seconds
+        while not self.driver.execute_script(script):
+            if time.monotonic() > end:
+                raise AssertionError('the page never showed ' + what)
+            time.sleep(0.05)
+
+    def viewport(self, client_x, client_y):
+        """Where a client pixel's centre is on the page."""
+        left, top, width, height = self.driver.execute_script(
+            'var r = Module.canvas.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]')
+        scale_x, scale_y = width / SCREEN[0], height / SCREEN[1]
+        return (int(left + (client_x + 0.5) * scale_x),
+                int(top + (client_y + COMMAND_BAR + 0.5) * scale_y))
+
+    def stroke(self, points, pointer):
+        from selenium.webdriver.common.actions import interaction
+        from selenium.webdriver.common.actions.action_builder import ActionBuilder
+        from selenium.webdriver.common.actions.pointer_input import PointerInput
+
+        kind = interaction.POINTER_TOUCH if pointer == 'touch' else interaction.POINTER_MOUSE
+        actions = ActionBuilder(self.driver, mouse=PointerInput(kind, pointer), duration=20)
+        actions.pointer_action.move_to_location(*self.viewport(*points[0])).pointer_down()
+        for point in points[1:]:
+            actions.pointer_action.move_to_location(*self.viewport(*point))
+        actions.pointer_action.pointer_up()
+        actions.perform()
+
+    def canvas_rows(self):
+        data = base64.b64decode(self.driver.execute_script('''
+            var c = Module.canvas, pixels = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+            var text = '';
+            for (var i = 0; i < pixels.length; i += 0x8000)
+              text += String.fromCharCode.apply(null, pixels.subarray(i, i + 0x8000));
+            return btoa(text);'''))
+        width = SCREEN[0]
+        return [bytes(b for i, b in enumerate(data[y * width * 4:(y + 1) * width * 4]) if i % 4 < 3)
+                for y in range(SCREEN[1])]
+
+    def record(self):
+        text = self.driver.execute_script('return localStorage.getItem("velinor.registry")')
+        assert text is not None, 'the page stored nothing'
+        return text
+
+    def delivered(self):
+        return self.driver.execute_script('return Module.page.delivered')
+
+    def figures(self):
+        return self.driver.execute_script('return [Module.page.firstFrame, Module.page.frames]')
+
+
+def replay_lines(seed, stored, delivered):
+    """velinor-script lines that give the program the page's input at the page's ticks."""
+    lines = ['seed %d' % seed]
+    lines += ['reg %s %s %s' % value for value in stored]
+    lines.append('start')
+    words = {1: 'press', 2: 'move', 3: 'release'}
+    tick = FIRST_TICK
+    for when, kind, x, y in delivered:
+        if when > tick:
+            lines.append('wait %d' % (when - tick))
+            tick = when
+        assert kind in words, 'only stylus input was given, not %d' % kind
+        lines.append('%s %d %d' % (words[kind], x, y - COMMAND_BAR))
+    return lines
+
+
+def play_game(session, strokes, origin, pause_before_last):
+    for number, cells in enumerate(strokes):
+        if number == len(strokes) - 1:
+            time.sleep(pause_before_last)
+        points = [(origin[0] + x * CELL_SIZE + CELL_SIZE // 2, origin[1] + y * CELL_SIZE + CELL_SIZE // 2)
+                  for x, y in cells]
+        session.stroke(points, 'touch' if number % 2 else 'mouse')
+    time.sleep(0.5)  # the last frame reaches the canvas
+
+
+def check_session(session, script, seed, stored_before, out, name):
+    """The canvas against velinor-script's frame for the same input; the stored records alike."""
+    shot = os.path.join(out, name + '-script.png')
+    lines = replay_lines(seed, stored_before, session.delivered())
+    with open(os.path.join(out, name + '.script'), 'w') as f:
+        f.write('\n'.join(lines) + '\n')
+    printed = run_script(script, lines + ['shot ' + shot, 'registry'])
+    width, height, expected = read_png(shot)
+    assert (width, height) == SCREEN
+    shown = session.canvas_rows()
+    wrong = [(x, y) for y in range(height) for x in range(width)
+             if shown[y][3 * x:3 * x + 3] != expected[y][3 * x:3 * x + 3]]
+    if wrong:
+        write_png(os.path.join(out, name + '-page.png'), width, height, shown)
+        raise AssertionError('%s: %d pixels differ from velinor-script\'s frame, first at %s (see %s)'
+                             % (name, len(wrong), wrong[:5], out))
+    script_values = [tuple(line.split(' ')) for line in printed.splitlines()
+                     if len(line.split(' ')) == 3 and line.split(' ')[1] in ('SZ', 'DWORD')]
+    page_values = parse_record(session.record())
+    assert page_values == script_values, '%s: stored %s, velinor-script %s' % (name, page_values, script_values)
+    return page_values
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split('\n')[0])
+    parser.add_argument('--page', required=True, help='the built page (build/web)')
+    parser.add_argument('--script', required=True, help='velinor-script')
+    parser.add_argument('--out', required=True, help='a folder for replays and screenshots')
+    parser.add_argument('--seed', type=int, default=20)
+    args = parser.parse_args()
+    os.makedirs(args.out, exist_ok=True)
+    for name in ('index.html', 'velinor.js', 'velinor.wasm', 'favicon.png', 'velinor.webmanifest'):
+        assert os.path.isfile(os.path.join(args.page, name)), name + ' is missing: run scripts/web.sh'
+
+    dump = run_script(args.script, ['seed %d' % args.seed, 'start', 'dump']).splitlines()[-1]
+    board = json.loads(dump)['board']
+    origin = (board['originX'], board['originY'])
+    strokes = solution_strokes(board)
+
+    profile = tempfile.mkdtemp(prefix='velinor-page-')
+    server = PageServer(args.page)
+    try:
+        try:
+            driver = start_browser(profile)
+        except Exception as error:  # the browser, not the page: nothing can be tested here
+            print('SKIPPED: headless Chromium cannot start on this machine: %s'
+                  % str(error).strip().splitlines()[0])
+            return SKIP
+        page = server.url + 'index.html?seed=%d' % args.seed
+        try:
+            session = Session(driver, page)
+            time.sleep(INTRO_MS / 1000 + 0.5)  # the opening animation runs out by itself
+            play_game(session, strokes, origin, 0)
+            first = check_session(session, args.script, args.seed, [], args.out, 'first')
+            assert ('totalplay00', 'DWORD', '01000000') in first, first
+            first_frame, frames = session.figures()
+
+            # Reload: the same puzzle again, a little slower so that no best time interrupts.
+            driver.refresh()
+            session = Session(driver, page)
+            time.sleep(INTRO_MS / 1000 + 0.5)
+            play_game(session, strokes, origin, 1.5)
+            second = check_session(session, args.script, args.seed, first, args.out, 'second')
+            assert ('totalplay00', 'DWORD', '02000000') in second, second
+            kept = session.record()
+        finally:
+            driver.quit()
+
+        driver = start_browser(profile)
+        try:
+            session = Session(driver, server.url + 'index.html')
+            assert session.record() == kept, 'the record did not outlive the browser'
+        finally:
+            driver.quit()
+    finally:
+        server.close()
+        shutil.rmtree(profile, ignore_errors=True)
+
+    weight = sum(os.path.getsize(os.path.join(args.page, n)) for n in ('velinor.js', 'velinor.wasm'))
+    print('page weight %d bytes; first frame at %.1f ms; frames %s ms'
+          % (weight, first_frame, ', '.join('%.1f' % f for f in frames[-5:])))
+    print('%d strokes played twice; frames and records match velinor-script' % len(strokes))
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
