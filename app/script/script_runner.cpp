@@ -240,7 +240,9 @@ void ScriptRunner::Act(const ScriptLine& line) {
             break;
         case LineKind::Shot: {
             std::string why;
-            if (!driver_.WriteScreenPng(line.text, &why)) Fail(why);
+            const bool written = writeShot_ ? writeShot_(driver_.Screen(), line.text, &why)
+                                            : driver_.WriteScreenPng(line.text, &why);
+            if (!written) Fail(why);
             break;
         }
         case LineKind::Dump:

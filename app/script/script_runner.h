@@ -1,6 +1,7 @@
 // velinor-script's interpreter: the whole program on the headless back end, driven line by line.
 #pragma once
 
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -21,6 +22,12 @@ class ScriptRunner {
     // Runs the script to its end, then ends the program if it still runs. 0, or ScriptFailed
     // after a line that could not act.
     int Run();
+
+    // Where `shot` lines go: by default a PNG file at the path the line names. False, with the
+    // reason, stops the script.
+    using ShotWriter =
+        std::function<bool(const Bitmap& screen, const std::string& file, std::string* why)>;
+    void WriteShotsWith(ShotWriter writer) { writeShot_ = std::move(writer); }
 
   private:
     // Reads and acts on one line; false at the end of the script or once stopped.
@@ -50,6 +57,7 @@ class ScriptRunner {
     std::ostream& out_;
     std::ostream& err_;
     HeadlessDriver driver_;
+    ShotWriter writeShot_;
     int lineNumber_ = 0;
     bool started_ = false;
     bool ended_ = false;
