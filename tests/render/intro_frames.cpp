@@ -9,7 +9,7 @@
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/png.h"
 #include "platform/random/random.h"
-#include "tests/render/paint_test_frame.h"
+#include "tests/render/paint_rig.h"
 
 namespace velinor {
 namespace {
@@ -33,7 +33,8 @@ int Run(const std::string& out, uint64_t seed) {
     dc.SetBkMode(BkMode::Transparent);
     dc.SetTextColor(Label);
 
-    test::PaintedGame run;
+    test::PaintRig run;
+    run.StartWithIntro();
     SeedRandom(seed);
     run.driver.Wait(0);  // the set-up frame, at step 0
     for (int f = 0; f <= LastStep; ++f) {

@@ -1,9 +1,20 @@
 #include "tests/render/paint_rig.h"
 
-namespace velinor::test {
+#include <memory>
 
-PaintRig::PaintRig() {
-    frame.LoadFrame(128);
+#include "store/settings.h"
+
+namespace velinor::test {
+namespace {
+
+PaintFrame& Open(CWinApp& app, Board& board, GameState& state, Settings& settings) {
+    app.m_pMainWnd = std::make_unique<PaintFrame>(board, state, settings);
+    return static_cast<PaintFrame&>(*app.m_pMainWnd);
+}
+
+}  // namespace
+
+PaintRig::PaintRig() : frame(Open(app, board, state, settings)) {
     frame.ShowWindow(SW_SHOW);
     ComputeBoardOrigin(board);
     settings.lineOK = DefaultLineOK;
@@ -13,14 +24,17 @@ PaintRig::PaintRig() {
     CreateOffscreen(offscreen, client.right, client.bottom);
 }
 
-PaintRig::~PaintRig() {
-    DestroyOffscreen(offscreen);
-}
-
 void PaintRig::Paint(RedrawMode mode) {
     state.redrawMode = mode;
     frame.InvalidateRect(nullptr, false);
-    PaintMainWindow(offscreen, scene, context);
+    frame.UpdateWindow();
+}
+
+void PaintRig::StartWithIntro() {
+    InitSettings(settings);
+    OnNewGame(frame.game);
+    frame.StartIntro();
+    frame.InvalidateRect(nullptr, true);
 }
 
 }  // namespace velinor::test

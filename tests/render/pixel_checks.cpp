@@ -7,49 +7,49 @@
 namespace velinor::test {
 namespace {
 
-COLORREF At(const Bitmap& image, int x, int y) {
-    return image.ColourOf(image.Value(x, y));
-}
-
 const Bitmap& Resource(int id) {
     static std::optional<Bitmap> tiles = LoadBitmap(144), glyphs = LoadBitmap(137);
     return id == 144 ? *tiles : *glyphs;
 }
 
-::testing::AssertionResult Differs(const char* what, int x, int y, COLORREF got, COLORREF want) {
-    return ::testing::AssertionFailure() << what << " (" << x << ", " << y << ") is 0x" << std::hex
-                                         << got << ", expected 0x" << want;
+// The first pixel of `area` outside `skip` whose colour is not `want(x, y)`.
+::testing::AssertionResult Matches(const Bitmap& image, const Rect& area,
+                                   const std::function<COLORREF(int, int)>& want,
+                                   const Rect& skip = {}) {
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (!skip.Contains({x, y}) && At(image, x, y) != want(x, y))
+                return ::testing::AssertionFailure()
+                       << "pixel (" << x << ", " << y << ") is 0x" << std::hex << At(image, x, y)
+                       << ", expected 0x" << want(x, y);
+    return ::testing::AssertionSuccess();
 }
 
 }  // namespace
 
-Bitmap ExpectedCell(const CellLook& look) {
-    const Bitmap& tiles = Resource(144);
-    const Bitmap& glyphs = Resource(137);
-    Bitmap cell = CreateCompatibleBitmap(20, 20);
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x) {
-            COLORREF c = At(tiles, 20 * look.tile + x, y);
-            const bool inner = x >= 1 && x < 19 && y >= 1 && y < 19;
-            if (look.inverted && inner) c ^= RGB(64, 64, 64);
-            if (look.label != 0 && inner &&
-                glyphs.Value(20 * look.label + x - 1, 20 * look.symbolSet + y - 1) == 1)
-                c = look.c;
-            for (const Rect& stroke : look.strokes)
-                if (stroke.Contains({x, y})) c = look.c;
-            cell.SetValue(x, y, c);
-        }
-    return cell;
+int CountIn(const Bitmap& image, const Rect& area, const std::function<bool(COLORREF)>& wanted) {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            count += wanted(At(image, x, y)) ? 1 : 0;
+    return count;
 }
 
-::testing::AssertionResult CellShows(const PaintRig& rig, int x, int y, const Bitmap& expected) {
+::testing::AssertionResult CellShows(const PaintRig& rig, int x, int y, const CellLook& look) {
     const int px = rig.board.originX + 20 * x, py = rig.board.originY + 20 * y;
-    for (int j = 0; j < 20; ++j)
-        for (int i = 0; i < 20; ++i)
-            if (rig.BufferAt(px + i, py + j) != At(expected, i, j))
-                return Differs("cell pixel", i, j, rig.BufferAt(px + i, py + j),
-                               At(expected, i, j));
-    return ::testing::AssertionSuccess();
+    return Matches(rig.offscreen.image, {px, py, px + 20, py + 20}, [&](int i, int j) {
+        i -= px;
+        j -= py;
+        COLORREF c = At(Resource(144), 20 * look.tile + i, j);
+        const bool inner = i >= 1 && i < 19 && j >= 1 && j < 19;
+        if (look.inverted && inner) c ^= RGB(64, 64, 64);
+        if (look.label != 0 && inner &&
+            Resource(137).Value(20 * look.label + i - 1, 20 * look.symbolSet + j - 1) == 1)
+            c = look.c;
+        for (const Rect& stroke : look.strokes)
+            if (stroke.Contains({i, j})) c = look.c;
+        return c;
+    });
 }
 
 ::testing::AssertionResult BandShows(const Bitmap& window, const std::vector<BandText>& texts,
@@ -61,40 +61,27 @@ Bitmap ExpectedCell(const CellLook& look) {
         dc.SetTextColor(t.colour);
         DrawText(dc, t.text, t.rect, t.alignment | TextSingleLine);
     }
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < band.Width(); ++x)
-            if (!skip.Contains({x, y}) && At(window, x, y) != At(band, x, y))
-                return Differs("band pixel", x, y, At(window, x, y), At(band, x, y));
-    return ::testing::AssertionSuccess();
+    return Matches(
+        window, band.Bounds(), [&](int x, int y) { return At(band, x, y); }, skip);
 }
 
 ::testing::AssertionResult BannerShows(const Bitmap& window, int id, const Rect& to, int fromY,
                                        COLORREF clear, COLORREF set) {
     const std::optional<Bitmap> banner = LoadBitmap(id);
     if (!banner) return ::testing::AssertionFailure() << "no bitmap " << id;
-    for (int y = to.top; y < to.bottom; ++y)
-        for (int x = to.left; x < to.right; ++x) {
-            const COLORREF want = banner->Value(x - to.left, fromY + y - to.top) ? set : clear;
-            if (At(window, x, y) != want)
-                return Differs("banner pixel", x, y, At(window, x, y), want);
-        }
-    return ::testing::AssertionSuccess();
-}
-
-::testing::AssertionResult BlackIn(const Bitmap& window, const Rect& area, const Rect& except) {
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            if (!except.Contains({x, y}) && At(window, x, y) != Black)
-                return Differs("pixel", x, y, At(window, x, y), Black);
-    return ::testing::AssertionSuccess();
+    return Matches(window, to, [&](int x, int y) {
+        if (x - to.left >= banner->Width()) return Black;
+        return banner->Value(x - to.left, fromY + y - to.top) ? set : clear;
+    });
 }
 
 ::testing::AssertionResult SameIn(const Bitmap& now, const Bitmap& before, const Rect& area) {
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            if (At(now, x, y) != At(before, x, y))
-                return Differs("pixel", x, y, At(now, x, y), At(before, x, y));
-    return ::testing::AssertionSuccess();
+    return Matches(now, area, [&](int x, int y) { return At(before, x, y); });
+}
+
+::testing::AssertionResult BlackIn(const Bitmap& window, const Rect& area, const Rect& except) {
+    return Matches(
+        window, area, [](int, int) { return Black; }, except);
 }
 
 }  // namespace velinor::test

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -17,12 +18,21 @@ constexpr COLORREF Green = RGB(0, 255, 0);
 constexpr COLORREF Cyan = RGB(0, 255, 255);
 constexpr COLORREF Magenta = RGB(200, 0, 200);
 constexpr COLORREF Red = RGB(255, 0, 0);
+constexpr COLORREF Yellow = RGB(255, 255, 0);
+constexpr Rect WholeWindow{0, 0, 240, 294};
 
 // Stroke pixels within a cell, each from the centre to one edge, 2 pixels wide.
 constexpr Rect UpStroke{9, 0, 11, 11};
 constexpr Rect RightStroke{9, 9, 20, 11};
 constexpr Rect DownStroke{9, 9, 11, 20};
 constexpr Rect LeftStroke{0, 9, 11, 11};
+
+inline COLORREF At(const Bitmap& image, int x, int y) {
+    return image.ColourOf(image.Value(x, y));
+}
+
+// How many pixels of the image in `area` have a colour that `wanted` accepts.
+int CountIn(const Bitmap& image, const Rect& area, const std::function<bool(COLORREF)>& wanted);
 
 // A 20 x 20 cell: the tile, its inner 18 x 18 square inverted with dark grey for the stylus
 // cell, the set pixels of glyph (label, symbol set) from (1, 1) in colour c, the strokes in c.
@@ -34,10 +44,9 @@ struct CellLook {
     COLORREF c = Black;
     std::initializer_list<Rect> strokes = {};
 };
-Bitmap ExpectedCell(const CellLook& look);
 
-// Compares cell (x, y) of the buffer with the expected 20 x 20 pixels.
-::testing::AssertionResult CellShows(const PaintRig& rig, int x, int y, const Bitmap& expected);
+// Cell (x, y) of the buffer shows exactly `look`.
+::testing::AssertionResult CellShows(const PaintRig& rig, int x, int y, const CellLook& look);
 
 // A text as the band should show it.
 struct BandText {
@@ -52,15 +61,15 @@ struct BandText {
 ::testing::AssertionResult BandShows(const Bitmap& window, const std::vector<BandText>& texts,
                                      const Rect& skip = {});
 
-// The window's image shows part of banner `id` from row `fromY` at `to`: clear pixels in `clear`,
-// set pixels in `set`.
+// The image shows banner `id` from its row `fromY` in `to`: clear pixels in `clear`, set pixels
+// in `set`, and black past the banner's right edge.
 ::testing::AssertionResult BannerShows(const Bitmap& window, int id, const Rect& to, int fromY,
                                        COLORREF clear, COLORREF set);
 
-// Every pixel of the window's image in `area` outside `except` is black.
-::testing::AssertionResult BlackIn(const Bitmap& window, const Rect& area, const Rect& except = {});
-
-// Every pixel of the image within `area` equals the same pixel of `before`.
+// Every pixel of the image in `area` equals the same pixel of `before`.
 ::testing::AssertionResult SameIn(const Bitmap& now, const Bitmap& before, const Rect& area);
+
+// Every pixel of the image in `area` outside `except` is black.
+::testing::AssertionResult BlackIn(const Bitmap& window, const Rect& area, const Rect& except = {});
 
 }  // namespace velinor::test

@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <fstream>
 #include <functional>
-#include <iterator>
-#include <optional>
 #include <string>
 
 #include "platform/registry/registry.h"
@@ -72,11 +69,8 @@ TEST(Settings, ValuesOfOtherSizesAndTypesReplaceOnlyWhatFits) {
     const std::pair<StoredValue, std::function<void(Settings&)>> cases[] = {
         {{"langue", REG_DWORD, {0x01}}, [](Settings& s) { s.language = 0x11223301; }},
         {{"langue", REG_DWORD, {1, 2, 3, 4, 5}}, [](Settings&) {}},
-        {{"langue", REG_DWORD, {}}, [](Settings&) {}},
-        {{"player", REG_DWORD, Dword(1)}, [](Settings&) {}},
         {{"player", REG_DWORD, {0x05}}, [](Settings& s) { s.player = 0x1105; }},
         {{"player", REG_DWORD, {0xFF, 0xFF}}, [](Settings& s) { s.player = -1; }},
-        {{"set", REG_DWORD, {0x01, 0x00}}, [](Settings& s) { s.symbolSet = 1; }},
         {{"size", REG_SZ, Dword(7)}, [](Settings& s) { s.difficulty = 7; }},
         {{"besttime21", REG_DWORD, Dword(0xFFFFFFFF)},
          [](Settings& s) { s.stats[1][2].besttime = -1; }},
@@ -100,8 +94,7 @@ TEST(Settings, ValuesOfOtherSizesAndTypesReplaceOnlyWhatFits) {
 }
 
 TEST(Settings, StoredDifficultyIsClampedAtStartUpOnly) {
-    const std::pair<int32_t, int32_t> cases[] = {{7, 2}, {-1, 0},      {3, 2},
-                                                 {1, 1}, {INT_MIN, 0}, {INT_MAX, 2}};
+    const std::pair<int32_t, int32_t> cases[] = {{3, 2}, {1, 1}, {INT_MIN, 0}};
     for (auto [stored, atStartUp] : cases) {
         TempStore store;
         auto bytes = Dword(static_cast<uint32_t>(stored));
@@ -134,35 +127,14 @@ TEST(Settings, ResetClearsTheCurrentPlayerOnly) {
     }
 }
 
-// No store, or a file that is none: the defaults stay, and the file is never written over.
-TEST(Settings, WithoutAUsableStoreTheDefaultsStayAndNoFileIsWrittenOver) {
-    std::vector<char> database;
-    {
-        TempStore store;
-        ASSERT_EQ(SaveSettings(Distinct()), 0);
-        database = FileBytes(store.file());
-    }
-    ASSERT_GT(database.size(), 1000u);
-    const std::optional<std::vector<char>> cases[] = {
-        std::nullopt, std::vector<char>{'n', 'o', 't', ' ', 'a', ' ', 'd', 'b', '\n'},
-        std::vector<char>(database.begin(), database.begin() + 1000),  // cut short
-    };
-    for (const auto& bytes : cases) {
-        TempStore store;
-        if (bytes)
-            std::ofstream(store.file(), std::ios::binary).write(bytes->data(), std::ssize(*bytes));
-        Settings settings = Defaults();
-        EXPECT_EQ(settings, FirstRun);
-        EXPECT_EQ(LoadSettings(settings), -1);
-        if (!bytes) {
-            EXPECT_FALSE(std::filesystem::exists(store.file()));
-            continue;
-        }
-        EXPECT_NE(SaveSettings(Distinct()), 0) << bytes->size();
-        EXPECT_EQ(FileBytes(store.file()), *bytes);
-    }
-
+// No store, or a folder in its place: the defaults stay, and nothing is written there. Files
+// that are no store of ours are the fault suite's.
+TEST(Settings, WithoutAUsableStoreTheDefaultsStay) {
     TempStore store;
+    EXPECT_EQ(Defaults(), FirstRun);
+    Settings settings = FirstRun;
+    EXPECT_EQ(LoadSettings(settings), -1);
+    EXPECT_FALSE(std::filesystem::exists(store.file()));
     std::filesystem::create_directory(store.file());
     EXPECT_EQ(Defaults(), FirstRun);
     EXPECT_NE(SaveSettings(Distinct()), 0);

@@ -38,21 +38,17 @@ TEST(AddTime, CountsOneTimeIntoItsBin) {
     // Text before, time in ms, difficulty, text after.
     const std::tuple<std::string, int32_t, int32_t, std::string> cases[] = {
         {"", 4900, 0, "0;1;0;0;0;0;1;"},
-        {"", 42700, 0, "0;1;" + Repeat("0;", 42) + "1;"},
         {"", 100000, 2, "0;9;" + Repeat("0;", 11) + "1;"},
         {"reset", 7000, 1, "0;3;0;0;1;"},
         {"0;3;2;", 2000, 1, "0;3;3;"},
         {"0;9;1;", 20000, 0, "0;9;1;0;1;"},  // the stored width wins over the difficulty
-        {"", 75000, 0, bin59 + "1;"},
         {bin59 + "1;", 600000, 0, bin59 + "2;"},
         {"5;3;0;0;0;", 5000, 1, "5;3;1;"},  // trailing zero counts are dropped, the offset kept
         // Bins 49 and 50 still fit; bin 51 would reach 500 bytes, so bin 55's count is lost.
         {full, 55000, 0, full + "0;0;"},
         // Hand-edited texts: an offset above the time counts in bin 0, a full count stays full.
         {"100;1;", 5000, 0, "100;1;1;"},
-        {"-2147483648;1;", INT_MAX, 0, "-2147483648;1;" + Repeat("0;", 59) + "1;"},
         {"0;2147483647;", INT_MAX, 0, "0;2147483647;1;"},
-        {"0;1;2147483647;", 0, 0, "0;1;2147483647;"},
         {"0;1;-1;", 0, 0, "0;1;0;"},
         {"0;0;9;", 3000, 0, "0;1;0;0;0;1;"},
         {"", INT_MIN, 0, "0;1;1;"},
@@ -72,17 +68,13 @@ TEST(ParseHistory, ReadsWithinTheTextAndTheSixtyCounts) {
             // No header: offset 0, the difficulty's width, no counts.
             {"", 0, 0, 1, {}, 0},
             {"reset", 1, 0, 3, {}, 0},
-            {"0;3", 2, 0, 9, {}, 0},
-            {"x0;3;1;", 7, 0, 1, {}, 0},
             {"0;0;5;", 1, 0, 3, {}, 0},
-            {"0;-3;5;", 2, 0, 9, {}, 0},
             {"99999999999;-99999999999;", 0, 0, 1, {}, 0},
             // Texts only a hand-edited store can hold.
             {" 1; +2;\t3;", 0, 1, 2, {3}, 3},
             {"0;1;-4;2;", 0, 0, 1, {-4, 2}, 2},
             {"0;1;5", 0, 0, 1, {}, 0},  // one character left: not read
             {"0;1;12", 0, 0, 1, {12}, 12},
-            {"0;1;x;3;", 0, 0, 1, {0, 3}, 3},
             {"0;1;4x;;6;", 0, 0, 1, {4, 0, 6}, 6},
             {"-99999999999;1;99999999999;", 0, INT_MIN, 1, {INT_MAX}, INT_MAX},
             {"0;1;" + Repeat("1;", 70), 0, 0, 1, std::vector<int32_t>(60, 1), 1},
