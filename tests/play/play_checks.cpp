@@ -28,10 +28,6 @@ bool IsCellValue(int v) {
     return false;
 }
 
-bool OnGridOrNone(const Board& board, Cell c) {
-    return c == NoCell || InGrid(board, c.x, c.y);
-}
-
 // Each stored value of a record as its text, in the order the store keeps them: what a load gives
 // back (a history up to its terminator).
 struct ValueTexts {
@@ -87,8 +83,7 @@ std::string CheckBoard(const Board& board) {
     return {};
 }
 
-std::string CheckGameState(const Board& board, const GameState& state, uint32_t now,
-                           bool timerRunning) {
+std::string CheckGameState(const GameState& state, uint32_t now, bool timerRunning) {
     if (state.phase != Playing && state.phase != Finished && state.phase != Paused)
         return "phase " + std::to_string(state.phase);
     if (state.selectMode != SelectNone && state.selectMode != SelectHintCell &&
@@ -110,11 +105,13 @@ std::string CheckGameState(const Board& board, const GameState& state, uint32_t 
     // Options restarts the timer whatever the phase, but nothing reaches a paused game's.
     if (state.phase == Paused && state.introStart == 0 && timerRunning)
         return "the timer runs in a paused game";
-    // The cell under the stylus is wherever the hit test put it (-1 left of or above the board).
-    if (state.current.x < -1 || state.current.y < -1)
-        return "a stylus cell the hit test never gives";
-    // The target may outlive its game until the next press clears it; it is never painted then.
-    if (!OnGridOrNone(board, state.previous)) return "a stroke cell off the grid";
+    // The cell under the stylus is wherever the hit test put it (-1 left of or above the board),
+    // and a stroke begun just off the board takes it as its previous cell. The target may
+    // outlive its game until the next press clears it; it is never painted then.
+    for (Cell c : {state.current, state.previous}) {
+        if (c.x < -1 || c.y < -1)
+            return Describe("a stylus cell the hit test never gives", c.x, c.y, 0);
+    }
     return {};
 }
 

@@ -16,9 +16,8 @@ namespace velinor::test {
 std::string CheckBoard(const Board& board);
 
 // Phase, select mode and redraw mode in range; the clock readings in order and never ahead of
-// `now`; the stroke cells on the grid or none; the timer stopped while paused.
-std::string CheckGameState(const Board& board, const GameState& state, uint32_t now,
-                           bool timerRunning);
+// `now`; the stylus cells where the hit test can put them; the timer stopped while paused.
+std::string CheckGameState(const GameState& state, uint32_t now, bool timerRunning);
 
 // Every option and statistic in its range.
 std::string CheckSettings(const Settings& settings);

@@ -26,7 +26,7 @@ TEST(PlayChecks, ASoundRecordPasses) {
     GameState state;
     state.clockStart = state.clockEnd = 1000;
     EXPECT_EQ(CheckBoard(FreshBoard()), "");
-    EXPECT_EQ(CheckGameState(FreshBoard(), state, 2000, true), "");
+    EXPECT_EQ(CheckGameState(state, 2000, true), "");
     EXPECT_EQ(CheckSettings(settings), "");
 }
 
@@ -57,9 +57,9 @@ TEST(PlayChecks, EachFaultIsNamed) {
              s.phase = Paused;
              s.pauseStart = 1500;
          }},
-        {"off the grid",
+        {"hit test",
          [](Board&, GameState& s, Settings&) {
-             s.previous = {5, 0};
+             s.previous = {3, -4};
          }},
         {"hit test",
          [](Board&, GameState& s, Settings&) {
@@ -77,7 +77,7 @@ TEST(PlayChecks, EachFaultIsNamed) {
         Settings settings{};
         c.plant(board, state, settings);
         const std::string found =
-            CheckBoard(board) + CheckGameState(board, state, 2000, true) + CheckSettings(settings);
+            CheckBoard(board) + CheckGameState(state, 2000, true) + CheckSettings(settings);
         EXPECT_NE(found.find(c.fault), std::string::npos) << c.fault << ": " << found;
     }
 }

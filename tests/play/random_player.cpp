@@ -152,7 +152,7 @@ class Player {
         gamePenalty_ = state.penaltyCells;
         const bool timer = Driver().System().Timers().PeriodOf({&frame, MainTimerId}).has_value();
         for (const std::string& fault :
-             {CheckBoard(frame.board), CheckGameState(frame.board, state, Driver().Now(), timer),
+             {CheckBoard(frame.board), CheckGameState(state, Driver().Now(), timer),
               CheckSettings(frame.settings)}) {
             if (!fault.empty()) return Fail(fault);
         }
