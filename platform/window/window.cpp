@@ -157,6 +157,7 @@ DC& CWnd::BeginPaint() {
     painting_ = true;
     paintRegion_ = std::exchange(invalid_, UpdateRegion{});
     bool erase = std::exchange(erase_, false);
+    WindowSystem::Current().NotePaint(*this, paintRegion_.Rects());
     // Drawing is clipped to the region's bounds, so a region of one rectangle needs nothing kept;
     // with several, what lies between them goes back as it was at the end.
     if (paintRegion_.Rects().size() > 1) beforePaint_ = surface_;

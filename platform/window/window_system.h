@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <span>
+#include <utility>
 #include <vector>
 
 #include "platform/gdi/bitmap.h"
@@ -76,6 +78,14 @@ class WindowSystem {
     // The dialog on top if one runs, else the application's main window.
     CWnd* ActiveWindow() const;
 
+    // Told of every paint as it begins: the window and the region it may change (client
+    // pixels). Tests watch it to prove that nothing is drawn anywhere else.
+    using PaintObserver = std::function<void(const CWnd&, std::span<const Rect>)>;
+    void SetPaintObserver(PaintObserver observer) { paintObserver_ = std::move(observer); }
+    void NotePaint(const CWnd& window, std::span<const Rect> region) const {
+        if (paintObserver_) paintObserver_(window, region);
+    }
+
     // The screen as the windows make it up now.
     const Bitmap& Screen();
     void ScreenChanged();
@@ -102,6 +112,7 @@ class WindowSystem {
     int unvalidatedPaints_ = 0;
     bool quitPosted_ = false;
     int exitCode_ = 0;
+    PaintObserver paintObserver_;
     Bitmap screen_;
     bool screenDirty_ = true;
 };

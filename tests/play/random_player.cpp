@@ -1,0 +1,402 @@
+#include "tests/play/random_player.h"
+
+#include <algorithm>
+#include <array>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <random>
+
+#include "app/game_app.h"
+#include "game/commands.h"
+#include "platform/headless/headless.h"
+#include "platform/random/random.h"
+#include "platform/window/theme.h"
+#include "render/layout.h"
+#include "store/registry_schema.h"
+#include "tests/play/play_checks.h"
+#include "tests/play/save_watch.h"
+#include "tests/support/temp_store.h"
+
+namespace velinor::test {
+namespace {
+
+constexpr std::array<uint32_t, 14> Commands = {
+    MenuExit,       MenuAbout,      MenuOptions, MenuNewGame,     MenuShowSolution,
+    MenuLearnRules, ToolLearnRules, ToolOptions, ToolNewGame,     ToolPause,
+    MenuHint,       ToolHint,       MenuPause,   ToolShowSolution};
+constexpr size_t RecentEvents = 12;
+constexpr int DeepestModal = 4;
+
+// One run of the program, from start-up to its end.
+struct Program {
+    HeadlessDriver driver;
+    GameApp app;
+    ~Program() {
+        if (app.GetMainWnd() != nullptr) app.EndInstance();
+    }
+};
+
+// What the store file looks like from outside, to tell whether anything wrote to it.
+struct FileMark {
+    bool exists = false;
+    uintmax_t size = 0;
+    std::filesystem::file_time_type written{};
+    friend bool operator==(const FileMark&, const FileMark&) = default;
+};
+
+FileMark MarkOf(const std::filesystem::path& file) {
+    std::error_code error;
+    FileMark mark;
+    mark.exists = std::filesystem::exists(file, error);
+    if (!mark.exists) return mark;
+    mark.size = std::filesystem::file_size(file, error);
+    mark.written = std::filesystem::last_write_time(file, error);
+    return mark;
+}
+
+class Player {
+  public:
+    Player(const PlayOptions& options, PlayReport& report)
+        : options_(options), report_(report), random_(options.seed) {}
+
+    void Run() {
+        WriteValue(SettingsKeyPath,
+                   {"size", REG_DWORD, {static_cast<uint8_t>(options_.difficulty), 0, 0, 0}});
+        storeMark_ = MarkOf(store_.file());
+        while (report_.events < options_.events && report_.fault.empty()) {
+            if (!program_ || sessionEvents_ >= options_.sessionLength) StartSession();
+            if (!report_.fault.empty()) break;
+            PlayOneEvent();
+        }
+        if (program_) report_.modals += program_->driver.Modals().size();
+        program_.reset();
+    }
+
+  private:
+    int Uniform(int low, int high) { return std::uniform_int_distribution(low, high)(random_); }
+    bool Chance(int percent) { return Uniform(1, 100) <= percent; }
+    MainFrame& Frame() { return *program_->app.Frame(); }
+    HeadlessDriver& Driver() { return program_->driver; }
+
+    void StartSession() {
+        if (program_) report_.modals += program_->driver.Modals().size();
+        program_.reset();
+        program_ = std::make_unique<Program>();
+        ++report_.sessions;
+        sessionEvents_ = 0;
+        SeedRandom(random_());
+        Driver().AnswerEvery([this](CDialog& modal) { ActInside(modal); });
+        Driver().System().SetPaintObserver([this](const CWnd& window, std::span<const Rect> rs) {
+            if (program_ && &window == program_->app.GetMainWnd())
+                painted_.insert(painted_.end(), rs.begin(), rs.end());
+        });
+        if (!program_->app.InitInstance()) return Fail("start-up failed");
+        Driver().Wait(0);
+        if (Saves().count != 0 && !(Frame().settings == Saves().last))
+            return Fail("start-up did not load the last saved settings");
+        gameSolution_ = Frame().board.solution;
+        gamePenalty_ = 0;
+        CheckAll();
+    }
+
+    void PlayOneEvent() {
+        const Bitmap before = Driver().Screen();
+        const std::vector<Rect> coveredBefore = OtherWindows();
+        const GameState& state = Frame().state;
+        const uint64_t savesBefore = Saves().count;
+        const bool running = state.phase == Playing && state.clockStart != 0 &&
+                             state.eventCount != 0 && state.introStart == 0 &&
+                             coveredBefore.empty();
+        painted_.clear();
+        bool clockOnly = false;
+        Remember(Act(clockOnly));
+        ++report_.events;
+        ++sessionEvents_;
+
+        const bool saved = Saves().count != savesBefore;
+        if (saved) ++report_.saves;
+        if (auto fault = CheckStore(saved); !fault.empty()) return Fail(fault);
+        if (Driver().System().QuitPosted()) {
+            program_->app.EndInstance();
+            report_.modals += program_->driver.Modals().size();
+            program_.reset();
+            return;
+        }
+        if (auto fault = CheckScreen(before, coveredBefore, clockOnly && running); !fault.empty())
+            return Fail(fault);
+        CheckAll();
+    }
+
+    std::string CheckStore(bool saved) {
+        const FileMark mark = MarkOf(store_.file());
+        const bool changed = !(mark == storeMark_);
+        storeMark_ = mark;
+        if (!saved) return changed ? "the store changed without a save" : "";
+        if (Saves().result != 0) return "a save into a healthy store failed";
+        return CheckStoredRecord(Saves().last);
+    }
+
+    void CheckAll() {
+        MainFrame& frame = Frame();
+        const GameState& state = frame.state;
+        const bool newGame = frame.board.solution != gameSolution_ ||
+                             (state.phase == Playing && state.clockStart == 0 &&
+                              state.eventCount == 0 && state.penaltyCells == 0);
+        if (!newGame && state.penaltyCells < gamePenalty_)
+            return Fail("penaltyCells fell from " + std::to_string(gamePenalty_) + " to " +
+                        std::to_string(state.penaltyCells) + " within a game");
+        if (state.phase == Finished && gamePhase_ != Finished) ++report_.gamesFinished;
+        gamePhase_ = state.phase;
+        gameSolution_ = frame.board.solution;
+        gamePenalty_ = state.penaltyCells;
+        const bool timer = Driver().System().Timers().PeriodOf({&frame, MainTimerId}).has_value();
+        for (const std::string& fault :
+             {CheckBoard(frame.board), CheckGameState(state, Driver().Now(), timer),
+              CheckSettings(frame.settings)}) {
+            if (!fault.empty()) return Fail(fault);
+        }
+    }
+
+    // The screen outside the main window's client area belongs to the platform; inside it, the
+    // event may change what it painted and what other windows covered before or after it. A
+    // clock tick in a running game may change only the status band.
+    std::string CheckScreen(const Bitmap& before, const std::vector<Rect>& coveredBefore,
+                            bool statusOnly) {
+        MainFrame& frame = Frame();
+        const Point at = frame.ScreenToClient({0, 0});
+        const Point origin{-at.x, -at.y};
+        Rect client;
+        frame.GetClientRect(client);
+        std::vector<uint8_t> entitled(static_cast<size_t>(ScreenWidth) * ScreenHeight, 1);
+        auto mark = [&](const Rect& screenRect, uint8_t value) {
+            const Rect r = Intersect(screenRect, {0, 0, ScreenWidth, ScreenHeight});
+            for (int y = r.top; y < r.bottom; ++y)
+                std::fill_n(entitled.begin() + y * ScreenWidth + r.left, r.Width(), value);
+        };
+        auto toScreen = [&](const Rect& r) {
+            return Rect{r.left + origin.x, r.top + origin.y, r.right + origin.x,
+                        r.bottom + origin.y};
+        };
+        mark(toScreen(client), 0);
+        const Rect band{0, 0, client.right, StatusBandHeight};
+        for (const Rect& r : painted_)
+            mark(toScreen(statusOnly ? Intersect(r, band) : r), 1);
+        for (const Rect& r : coveredBefore)
+            mark(r, 1);
+        for (const Rect& r : OtherWindows())
+            mark(r, 1);
+        return CheckUntouched(before, Driver().Screen(), entitled);
+    }
+
+    // Every visible window but the main one, with its shadow, in screen pixels.
+    std::vector<Rect> OtherWindows() {
+        std::vector<Rect> rects;
+        for (const CWnd* window : Driver().System().Windows()) {
+            if (window == program_->app.GetMainWnd() || !window->IsWindowVisible()) continue;
+            Rect r = window->WindowRect();
+            rects.push_back({r.left, r.top, r.right + ShadowOffset, r.bottom + ShadowOffset});
+        }
+        return rects;
+    }
+
+    // Client pixels of a cell's centre.
+    Point CellPoint(int x, int y) {
+        const Board& board = Frame().board;
+        return {board.originX + x * CellSize + CellSize / 2,
+                board.originY + y * CellSize + CellSize / 2};
+    }
+    Point AnyPoint() {
+        return {Uniform(-10, ScreenWidth + 10), Uniform(-CommandBarHeight - 4, 300)};
+    }
+    Point AnyCell() {
+        const int n = Frame().board.gridSize;
+        return CellPoint(Uniform(0, n - 1), Uniform(0, n - 1));
+    }
+
+    std::string Act(bool& clockOnly) {
+        HeadlessDriver& driver = Driver();
+        const int roll = Uniform(1, 100);
+        if (roll <= 20) return Stroke();
+        if (roll <= 26) return SolutionStroke();
+        if (roll <= 38) return TapAt("tap cell", AnyCell());
+        if (roll <= 44) return TapAt("tap", AnyPoint());
+        if (roll <= 50)
+            return TapAt("tap bar", {Uniform(0, ScreenWidth - 1), Uniform(-CommandBarHeight, -1)});
+        if (roll <= 54) {
+            const Point p = Chance(70) ? AnyCell() : AnyPoint();
+            driver.Tap(p.x, p.y);
+            driver.Wait(static_cast<uint32_t>(Uniform(0, 300)));
+            driver.Tap(p.x + Uniform(-3, 3), p.y + Uniform(-3, 3));
+            return "double tap " + Text(p);
+        }
+        if (roll <= 59) {
+            std::vector<Point> points(static_cast<size_t>(Uniform(2, 6)));
+            for (Point& p : points)
+                p = AnyPoint();
+            driver.Drag(points);
+            return "drag from " + Text(points.front());
+        }
+        if (roll <= 70) {
+            const uint32_t id =
+                Commands[static_cast<size_t>(Uniform(0, static_cast<int>(Commands.size()) - 1))];
+            driver.Command(id);
+            return "command " + std::to_string(id);
+        }
+        if (roll <= 72) {
+            driver.Key(Chance(50) ? VK_RETURN : VK_ESCAPE);
+            return "key";
+        }
+        clockOnly = true;
+        if (roll <= 91) {
+            const auto ms = static_cast<uint32_t>(Uniform(1, 400));
+            driver.Wait(ms);
+            return "wait " + std::to_string(ms);
+        }
+        if (roll <= 95) {
+            driver.Wait(5000);
+            return "wait 5000";
+        }
+        if (roll <= 97) {
+            driver.JumpClock(600000);
+            return "clock jump 600000";
+        }
+        clockOnly = false;
+        driver.Close();
+        return "close";
+    }
+
+    std::string TapAt(const char* what, Point p) {
+        Driver().Tap(p.x, p.y);
+        return std::string(what) + " " + Text(p);
+    }
+
+    // A careless stroke: from a cell to its neighbours at random, sometimes off the board.
+    std::string Stroke() {
+        const int n = Frame().board.gridSize;
+        int x = Uniform(0, n - 1);
+        int y = Uniform(0, n - 1);
+        std::vector<Point> points{CellPoint(x, y)};
+        for (int steps = Uniform(1, 14); steps > 0; --steps) {
+            const int d = Uniform(Up, Left);
+            x += StepX(d);
+            y += StepY(d);
+            points.push_back(CellPoint(x, y));
+        }
+        Driver().Drag(points);
+        return "stroke from " + Text(points.front()) + " of " + std::to_string(points.size());
+    }
+
+    // A line of the generated solution drawn from one endpoint to the other, so that games also
+    // end solved.
+    std::string SolutionStroke() {
+        const Board& board = Frame().board;
+        const int n = board.gridSize;
+        std::vector<Cell> endpoints;
+        for (int x = 0; x < n; ++x)
+            for (int y = 0; y < n; ++y)
+                if (board.solution[CellIndex(x, y)] > 0)
+                    endpoints.push_back({static_cast<int8_t>(x), static_cast<int8_t>(y)});
+        if (endpoints.empty()) return Stroke();
+        Cell c = endpoints[static_cast<size_t>(Uniform(0, static_cast<int>(endpoints.size()) - 1))];
+        std::vector<Point> points{CellPoint(c.x, c.y)};
+        int from = 0;  // the side the walk entered by
+        for (int d = Up; d <= Left && from == 0; ++d) {
+            const int i = NeighbourIndex(n, c.x, c.y, d);
+            if (i >= 0 && HasSide(board.solution[i], Opposite(d))) from = d;
+        }
+        for (int steps = 0; from != 0 && steps < LayerCells; ++steps) {
+            c = Neighbour(c, from);
+            points.push_back(CellPoint(c.x, c.y));
+            const int8_t v = board.solution[CellIndex(c.x, c.y)];
+            if (v >= 0) break;
+            from = OtherSide(v, Opposite(from));
+        }
+        Driver().Drag(points);
+        return "solution stroke from " + Text(points.front());
+    }
+
+    // A box or dialog: its controls worked at random, then confirmed, cancelled or left open.
+    void ActInside(CDialog& modal) {
+        HeadlessDriver& driver = Driver();
+        if (++depth_ > DeepestModal) {
+            driver.Click(IDCANCEL);
+            --depth_;
+            return;
+        }
+        if (modal.Kind() == ModalKind::ColourChooser) {
+            if (Chance(50)) {
+                driver.ChooseColour(RGB(Uniform(0, 255), Uniform(0, 255), Uniform(0, 255)));
+            } else if (Chance(80)) {
+                driver.Click(IDCANCEL);
+            }
+        } else {
+            const int actions = modal.Kind() == ModalKind::Dialog ? Uniform(0, 8) : Uniform(0, 1);
+            for (int i = 0; i < actions && driver.OpenModal() == &modal; ++i) {
+                const int roll = Uniform(1, 100);
+                if (roll <= 55) {
+                    std::vector<int> ids;
+                    for (const Control& c : modal.Controls())
+                        ids.push_back(c.id);
+                    if (!ids.empty())
+                        driver.Click(
+                            ids[static_cast<size_t>(Uniform(0, static_cast<int>(ids.size()) - 1))]);
+                } else if (roll <= 80) {
+                    const Point p = AnyPoint();
+                    driver.Tap(p.x, p.y);
+                } else if (roll <= 90) {
+                    const Point a = AnyPoint();
+                    const Point b = AnyPoint();
+                    const std::array<Point, 2> points{a, b};
+                    driver.Drag(points);
+                } else {
+                    driver.Wait(static_cast<uint32_t>(Uniform(0, 200)));
+                }
+            }
+            if (driver.OpenModal() == &modal && Chance(85))
+                driver.Click(Chance(50) ? IDOK : IDCANCEL);
+        }
+        --depth_;
+    }
+
+    static std::string Text(Point p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
+
+    void Remember(std::string event) {
+        recent_.push_back(std::to_string(report_.events) + ": " + event);
+        if (recent_.size() > RecentEvents) recent_.pop_front();
+    }
+
+    void Fail(const std::string& fault) {
+        if (!report_.fault.empty()) return;
+        report_.fault = "seed " + std::to_string(options_.seed) + ", difficulty " +
+                        std::to_string(options_.difficulty) + ", after event " +
+                        std::to_string(report_.events) + ": " + fault + "\nlast events:";
+        for (const std::string& event : recent_)
+            report_.fault += "\n  " + event;
+    }
+
+    const PlayOptions& options_;
+    PlayReport& report_;
+    std::mt19937_64 random_;
+    TempStore store_ = TempStore::InMemory();
+    FileMark storeMark_;
+    std::unique_ptr<Program> program_;
+    uint64_t sessionEvents_ = 0;
+    std::vector<Rect> painted_;
+    std::deque<std::string> recent_;
+    Layer gameSolution_{};
+    uint32_t gamePenalty_ = 0;
+    GamePhase gamePhase_ = Playing;
+    int depth_ = 0;
+};
+
+}  // namespace
+
+PlayReport PlayRandomly(const PlayOptions& options) {
+    PlayReport report;
+    Saves() = {};
+    Player(options, report).Run();
+    return report;
+}
+
+}  // namespace velinor::test
