@@ -8,6 +8,7 @@
 
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/png.h"
+#include "tests/render/frame_sheet.h"
 #include "tests/render/situations.h"
 
 namespace velinor::test {
@@ -15,44 +16,31 @@ namespace {
 
 constexpr int Scale = 2;
 constexpr int Columns = 5;
-constexpr int Caption = 16;
 // Between frames on the sheet, so that neighbouring status bands do not run together.
 constexpr int Gap = 12;
-
-bool Save(const Bitmap& image, const std::filesystem::path& path) {
-    std::string error;
-    if (SavePng(image, path.string(), &error)) return true;
-    std::cerr << "velinor-frames: " << error << "\n";
-    return false;
-}
+constexpr Rect Client{0, 0, 240, 294};
 
 int Run(const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder);
     const int count = static_cast<int>(Situations().size());
-    const int width = 240 * Scale + Gap, height = 294 * Scale + Caption + Gap;
-    Bitmap sheet =
-        CreateCompatibleBitmap(Columns * width, (count + Columns - 1) / Columns * height);
-    DC sheetDc(&sheet);
-    FillRect(sheetDc, sheet.Bounds(), CreateSolidBrush(RGB(40, 40, 48)));
-    sheetDc.SetBkMode(BkMode::Transparent);
-    sheetDc.SetTextColor(RGB(220, 220, 220));
+    FrameSheet sheet(count, Columns, {Client.right * Scale, Client.bottom * Scale}, Gap);
     bool ok = true;
     for (int i = 0; i < count; ++i) {
         PaintRig rig;
         const char* name = Situations()[i].name;
         PaintSituation(rig, name);
-        Bitmap frame = CreateCompatibleBitmap(240 * Scale, 294 * Scale);
+        Bitmap frame = CreateCompatibleBitmap(Client.right * Scale, Client.bottom * Scale);
         DC frameDc(&frame);
-        StretchBlt(frameDc, 0, 0, frame.Width(), frame.Height(), rig.Window(), 0, 0, 240, 294,
-                   Rop::SrcCopy);
-        ok = Save(frame, folder / (std::string(name) + ".png")) && ok;
-        const int left = i % Columns * width, top = i / Columns * height;
-        DrawText(sheetDc, name, {left + 4, top + 1, left + width, top + Caption}, TextLeft);
-        BitBlt(sheetDc, left, top + Caption, frame.Width(), frame.Height(), frame, 0, 0,
-               Rop::SrcCopy);
+        StretchBlt(frameDc, 0, 0, frame.Width(), frame.Height(), rig.Window(), 0, 0, Client.right,
+                   Client.bottom, Rop::SrcCopy);
+        std::string error;
+        if (!SavePng(frame, (folder / (std::string(name) + ".png")).string(), &error)) {
+            std::cerr << "velinor-frames: " << error << "\n";
+            ok = false;
+        }
+        sheet.Place(i, name, rig.Window(), Client);
     }
-    ok = Save(sheet, folder / "all.png") && ok;
-    return ok ? 0 : 1;
+    return sheet.Save((folder / "all.png").string(), "velinor-frames") && ok ? 0 : 1;
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "platform/gdi/gdi.h"
-#include "platform/gdi/png.h"
 #include "platform/random/random.h"
+#include "tests/render/frame_sheet.h"
 #include "tests/render/paint_rig.h"
 
 namespace velinor {
@@ -17,41 +17,19 @@ namespace {
 constexpr int LastStep = 50;
 constexpr int Columns = 9;
 constexpr int Gap = 6;
-constexpr int LabelHeight = 16;
-constexpr int ClientWidth = 240;
-constexpr int ClientHeight = 294;
-constexpr COLORREF Backdrop = RGB(40, 40, 48);
-constexpr COLORREF Label = RGB(220, 220, 220);
 
 int Run(const std::string& out, uint64_t seed) {
-    constexpr int Rows = (LastStep + Columns) / Columns;
-    constexpr int CellWidth = ClientWidth + Gap;
-    constexpr int CellHeight = LabelHeight + ClientHeight + Gap;
-    Bitmap sheet = CreateCompatibleBitmap(Gap + Columns * CellWidth, Gap + Rows * CellHeight);
-    DC dc(&sheet);
-    FillRect(dc, sheet.Bounds(), CreateSolidBrush(Backdrop));
-    dc.SetBkMode(BkMode::Transparent);
-    dc.SetTextColor(Label);
-
+    test::FrameSheet sheet(LastStep + 1, Columns, {240, 294}, Gap);
     test::PaintRig run;
     run.StartWithIntro();
     SeedRandom(seed);
     run.driver.Wait(0);  // the set-up frame, at step 0
     for (int f = 0; f <= LastStep; ++f) {
         if (f > 0) run.driver.Wait(IntroTimerPeriod);
-        const int left = Gap + (f % Columns) * CellWidth;
-        const int top = Gap + (f / Columns) * CellHeight;
-        const std::string label = "f = " + std::to_string(f) + (f == 0 ? " (set-up)" : "");
-        DrawText(dc, label, {left, top, left + ClientWidth, top + LabelHeight}, TextLeft);
-        BitBlt(dc, left, top + LabelHeight, ClientWidth, ClientHeight, run.driver.Screen(), 0,
-               CommandBarHeight, Rop::SrcCopy);
+        sheet.Place(f, "f = " + std::to_string(f) + (f == 0 ? " (set-up)" : ""),
+                    run.driver.Screen(), {0, CommandBarHeight, 240, CommandBarHeight + 294});
     }
-    std::string error;
-    if (!SavePng(sheet, out, &error)) {
-        std::cerr << "velinor-intro-frames: " << error << "\n";
-        return 1;
-    }
-    return 0;
+    return sheet.Save(out, "velinor-intro-frames") ? 0 : 1;
 }
 
 }  // namespace
