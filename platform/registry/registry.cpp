@@ -1,13 +1,13 @@
 #include "platform/registry/registry.h"
 
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <set>
 #include <string_view>
 
 #include "platform/registry/registry_file.h"
 #include "platform/registry/registry_tables.h"
+#include "platform/registry/value_out.h"
 
 namespace velinor {
 
@@ -226,18 +226,7 @@ RegResult RegQueryValueEx(HKEY key, const char* name, uint32_t* type, void* data
         return rc == SQLITE_DONE ? ErrorFileNotFound : NoteRead(*key, ErrorRegistryIoFailed);
     ValueRow row;
     if (!ReadValueRow(statement, *key, row)) return ErrorFileNotFound;
-
-    if (type != nullptr) *type = row.type;
-    if (size == nullptr) return ErrorSuccess;
-    auto stored = static_cast<uint32_t>(row.size);
-    RegResult status = ErrorSuccess;
-    if (data != nullptr && *size < stored) {
-        status = ErrorMoreData;
-    } else if (data != nullptr && stored > 0) {
-        std::memcpy(data, row.data, stored);
-    }
-    *size = stored;
-    return status;
+    return HandOutValue(row.type, row.data, row.size, type, data, size);
 }
 
 RegResult RegSetValueEx(HKEY key, const char* name, uint32_t type, const void* data,

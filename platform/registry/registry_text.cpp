@@ -3,13 +3,13 @@
 // closes and writes the whole text back in one step. Another copy of the program (a second
 // browser tab) that saved meanwhile keeps its other values, and no record is ever half of one
 // save and half of another.
-#include <cstring>
 #include <memory>
 #include <string_view>
 
 #include "platform/registry/registry.h"
 #include "platform/registry/registry_record.h"
 #include "platform/registry/registry_storage.h"
+#include "platform/registry/value_out.h"
 
 namespace velinor {
 
@@ -107,17 +107,7 @@ RegResult RegQueryValueEx(HKEY key, const char* name, uint32_t* type, void* data
     if (data != nullptr && size == nullptr) return ErrorInvalidParameter;
     const RegistryValue* value = FindValue(key->values, OrEmpty(name));
     if (value == nullptr) return ErrorFileNotFound;
-    if (type != nullptr) *type = value->type;
-    if (size == nullptr) return ErrorSuccess;
-    const auto stored = static_cast<uint32_t>(value->data.size());
-    RegResult status = ErrorSuccess;
-    if (data != nullptr && *size < stored) {
-        status = ErrorMoreData;
-    } else if (data != nullptr && stored > 0) {
-        std::memcpy(data, value->data.data(), stored);
-    }
-    *size = stored;
-    return status;
+    return HandOutValue(value->type, value->data.data(), value->data.size(), type, data, size);
 }
 
 RegResult RegSetValueEx(HKEY key, const char* name, uint32_t type, const void* data,
