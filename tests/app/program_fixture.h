@@ -36,14 +36,6 @@ class ProgramTest : public ::testing::Test {
         if (app.GetMainWnd() != nullptr) app.EndInstance();
     }
 
-    // A DWORD value as an earlier run, or a hand edit, left it in the store.
-    void StoreDword(const char* name, int32_t value) {
-        std::vector<uint8_t> bytes;
-        for (int shift = 0; shift < 32; shift += 8)
-            bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(value) >> shift));
-        ASSERT_EQ(WriteValue(SettingsKeyPath, {name, REG_DWORD, bytes}), ErrorSuccess);
-    }
-
     CMenu& Popup() { return *frame->GetMenu()->GetSubMenu(0); }
     std::vector<std::string> MenuTexts() {
         std::vector<std::string> texts;
@@ -58,19 +50,9 @@ class ProgramTest : public ::testing::Test {
         return ids;
     }
 
-    // The next box gets this button; a box nobody answers gets its close box.
-    void Answer(int button) {
-        driver.AnswerNext([this, button](CDialog&) { driver.Click(button); });
-    }
     size_t BoxCount() const { return driver.Modals().size(); }
     const HeadlessDriver::ModalRecord& LastBox() const { return driver.Modals().back(); }
 
-    // A game in progress: a tap below the board ends the opening animation (and does nothing
-    // else), then a tap on the top-left cell starts the clock.
-    void Touch() {
-        driver.Tap(5, 280);
-        driver.Tap(frame->board.originX + CellSize / 2, frame->board.originY + CellSize / 2);
-    }
     bool TimerRunning() {
         return driver.System().Timers().PeriodOf({frame, MainTimerId}).has_value();
     }

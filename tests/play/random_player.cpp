@@ -37,22 +37,12 @@ struct Program {
     }
 };
 
-// What the store file looks like from outside, to tell whether anything wrote to it.
-struct FileMark {
-    bool exists = false;
-    uintmax_t size = 0;
-    std::filesystem::file_time_type written{};
-    friend bool operator==(const FileMark&, const FileMark&) = default;
-};
-
+// What the store file looks like from outside, to tell whether anything wrote to it; a missing
+// file gives the error values.
+using FileMark = std::pair<uintmax_t, std::filesystem::file_time_type>;
 FileMark MarkOf(const std::filesystem::path& file) {
     std::error_code error;
-    FileMark mark;
-    mark.exists = std::filesystem::exists(file, error);
-    if (!mark.exists) return mark;
-    mark.size = std::filesystem::file_size(file, error);
-    mark.written = std::filesystem::last_write_time(file, error);
-    return mark;
+    return {std::filesystem::file_size(file, error), std::filesystem::last_write_time(file, error)};
 }
 
 class Player {
@@ -75,6 +65,10 @@ class Player {
 
   private:
     int Uniform(int low, int high) { return std::uniform_int_distribution(low, high)(random_); }
+    template <class Items>
+    auto Pick(const Items& items) {
+        return items[static_cast<size_t>(Uniform(0, static_cast<int>(std::size(items)) - 1))];
+    }
     bool Chance(int percent) { return Uniform(1, 100) <= percent; }
     MainFrame& Frame() { return *program_->app.Frame(); }
     HeadlessDriver& Driver() { return program_->driver; }
@@ -130,7 +124,7 @@ class Player {
 
     std::string CheckStore(bool saved) {
         const FileMark mark = MarkOf(store_.file());
-        const bool changed = !(mark == storeMark_);
+        const bool changed = mark != storeMark_;
         storeMark_ = mark;
         if (!saved) return changed ? "the store changed without a save" : "";
         if (Saves().result != 0) return "a save into a healthy store failed";
@@ -238,8 +232,7 @@ class Player {
             return "drag from " + Text(points.front());
         }
         if (roll <= 70) {
-            const uint32_t id =
-                Commands[static_cast<size_t>(Uniform(0, static_cast<int>(Commands.size()) - 1))];
+            const uint32_t id = Pick(Commands);
             driver.Command(id);
             return "command " + std::to_string(id);
         }
@@ -298,7 +291,7 @@ class Player {
                 if (board.solution[CellIndex(x, y)] > 0)
                     endpoints.push_back({static_cast<int8_t>(x), static_cast<int8_t>(y)});
         if (endpoints.empty()) return Stroke();
-        Cell c = endpoints[static_cast<size_t>(Uniform(0, static_cast<int>(endpoints.size()) - 1))];
+        Cell c = Pick(endpoints);
         std::vector<Point> points{CellPoint(c.x, c.y)};
         int from = 0;  // the side the walk entered by
         for (int d = Up; d <= Left && from == 0; ++d) {
@@ -335,19 +328,11 @@ class Player {
             for (int i = 0; i < actions && driver.OpenModal() == &modal; ++i) {
                 const int roll = Uniform(1, 100);
                 if (roll <= 55) {
-                    std::vector<int> ids;
-                    for (const Control& c : modal.Controls())
-                        ids.push_back(c.id);
-                    if (!ids.empty())
-                        driver.Click(
-                            ids[static_cast<size_t>(Uniform(0, static_cast<int>(ids.size()) - 1))]);
+                    if (!modal.Controls().empty()) driver.Click(Pick(modal.Controls()).id);
                 } else if (roll <= 80) {
-                    const Point p = AnyPoint();
-                    driver.Tap(p.x, p.y);
+                    TapAt("", AnyPoint());
                 } else if (roll <= 90) {
-                    const Point a = AnyPoint();
-                    const Point b = AnyPoint();
-                    const std::array<Point, 2> points{a, b};
+                    const std::array<Point, 2> points{AnyPoint(), AnyPoint()};
                     driver.Drag(points);
                 } else {
                     driver.Wait(static_cast<uint32_t>(Uniform(0, 200)));

@@ -18,14 +18,12 @@ import http.server
 import json
 import os
 import shutil
-import struct
 import subprocess
 import sys
 import tempfile
 import threading
 import time
 import urllib.parse
-import zlib
 
 FIRST_TICK = 1000000
 COMMAND_BAR = 26      # client y = screen y - COMMAND_BAR
@@ -121,48 +119,6 @@ def solution_strokes(board):
     return strokes
 
 
-def read_png(path):
-    """An 8-bit RGB or RGBA PNG as rows of RGB bytes."""
-    data = open(path, 'rb').read()
-    chunks, at = {}, 8
-    while at < len(data):
-        length, kind = struct.unpack('>I4s', data[at:at + 8])
-        chunks.setdefault(kind, []).append(data[at + 8:at + 8 + length])
-        at += 12 + length
-    width, height, depth, colour = struct.unpack('>IIBB', chunks[b'IHDR'][0][:10])
-    channels = {2: 3, 6: 4}[colour]
-    assert depth == 8, 'a screenshot of 8 bits per channel'
-    raw = zlib.decompress(b''.join(chunks[b'IDAT']))
-    stride, rows, previous = width * channels, [], bytearray(width * channels)
-    for y in range(height):
-        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for i in range(stride):
-            left = line[i - channels] if i >= channels else 0
-            up, corner = previous[i], previous[i - channels] if i >= channels else 0
-            if kind == 1:
-                line[i] = (line[i] + left) & 255
-            elif kind == 2:
-                line[i] = (line[i] + up) & 255
-            elif kind == 3:
-                line[i] = (line[i] + (left + up) // 2) & 255
-            elif kind == 4:
-                p = left + up - corner
-                pa, pb, pc = abs(p - left), abs(p - up), abs(p - corner)
-                line[i] = (line[i] + (left if pa <= pb and pa <= pc else up if pb <= pc else corner)) & 255
-        rows.append(bytes(b for i, b in enumerate(line) if i % channels < 3))
-        previous = line
-    return width, height, rows
-
-
-def write_png(path, width, height, rgb_rows):
-    def chunk(kind, body):
-        return struct.pack('>I', len(body)) + kind + body + struct.pack('>I', zlib.crc32(kind + body))
-    raw = b''.join(b'\0' + row for row in rgb_rows)
-    with open(path, 'wb') as out:
-        out.write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', width, height, 8, 2, 0, 0, 0))
-                  + chunk(b'IDAT', zlib.compress(raw)) + chunk(b'IEND', b''))
-
-
 def parse_record(text):
     """The page's stored registry text: the values of the game's key as (name, type, hex)."""
     lines = text.split('\n')
@@ -214,16 +170,24 @@ class Session:
         actions.pointer_action.pointer_up()
         actions.perform()
 
-    def canvas_rows(self):
-        data = base64.b64decode(self.driver.execute_script('''
-            var c = Module.canvas, pixels = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
-            var text = '';
-            for (var i = 0; i < pixels.length; i += 0x8000)
-              text += String.fromCharCode.apply(null, pixels.subarray(i, i + 0x8000));
-            return btoa(text);'''))
-        width = SCREEN[0]
-        return [bytes(b for i, b in enumerate(data[y * width * 4:(y + 1) * width * 4]) if i % 4 < 3)
-                for y in range(SCREEN[1])]
+    def compare_canvas(self, png):
+        """The canvas against a PNG: its size, the pixels that differ and, if any, the canvas."""
+        return self.driver.execute_async_script('''
+            var done = arguments[1], image = new Image();
+            image.onload = function () {
+              var c = Module.canvas, copy = document.createElement('canvas');
+              copy.width = c.width;
+              copy.height = c.height;
+              copy.getContext('2d').drawImage(image, 0, 0);
+              var shown = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+              var wanted = copy.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+              var wrong = [];
+              for (var i = 0; i < shown.length; i += 4)
+                if (shown[i] != wanted[i] || shown[i + 1] != wanted[i + 1] || shown[i + 2] != wanted[i + 2])
+                  wrong.push([(i / 4) % c.width, Math.floor(i / 4 / c.width)]);
+              done([image.width, image.height, wrong, wrong.length ? c.toDataURL() : '']);
+            };
+            image.src = 'data:image/png;base64,' + arguments[0];''', base64.b64encode(png).decode())
 
     def record(self):
         text = self.driver.execute_script('return localStorage.getItem("velinor.registry")')
@@ -270,13 +234,12 @@ def check_session(session, script, seed, stored_before, out, name):
     with open(os.path.join(out, name + '.script'), 'w') as f:
         f.write('\n'.join(lines) + '\n')
     printed = run_script(script, lines + ['shot ' + shot, 'registry'])
-    width, height, expected = read_png(shot)
+    with open(shot, 'rb') as f:
+        width, height, wrong, shown = session.compare_canvas(f.read())
     assert (width, height) == SCREEN
-    shown = session.canvas_rows()
-    wrong = [(x, y) for y in range(height) for x in range(width)
-             if shown[y][3 * x:3 * x + 3] != expected[y][3 * x:3 * x + 3]]
     if wrong:
-        write_png(os.path.join(out, name + '-page.png'), width, height, shown)
+        with open(os.path.join(out, name + '-page.png'), 'wb') as f:
+            f.write(base64.b64decode(shown.split(',', 1)[1]))
         raise AssertionError('%s: %d pixels differ from velinor-script\'s frame, first at %s (see %s)'
                              % (name, len(wrong), wrong[:5], out))
     script_values = [tuple(line.split(' ')) for line in printed.splitlines()
