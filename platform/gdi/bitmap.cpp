@@ -1,5 +1,6 @@
 #include "platform/gdi/bitmap.h"
 
+#include <cstring>
 #include <utility>
 
 namespace velinor {
@@ -34,7 +35,8 @@ Bitmap::Bitmap(int width, int height, int bitsPerPixel, std::vector<COLORREF> pa
       bitsPerPixel_(bitsPerPixel == 1 || bitsPerPixel == 4 || bitsPerPixel == 8 ? bitsPerPixel
                                                                                 : 24),
       palette_(std::move(palette)),
-      pixels_(static_cast<size_t>(width_) * height_, 0) {
+      pixels_(static_cast<size_t>(width_) * height_, 0),
+      stamps_(static_cast<size_t>(height_), 0) {
     if (bitsPerPixel_ == 24) {
         palette_.clear();
         return;
@@ -44,6 +46,48 @@ Bitmap::Bitmap(int width, int height, int bitsPerPixel, std::vector<COLORREF> pa
     palette_.resize(entries < palette_.size() ? entries : palette_.size());
     for (size_t i = palette_.size(); i < entries; ++i)
         palette_.push_back(DefaultEntry(bitsPerPixel_, i));
+}
+
+Bitmap::Identity::Identity() {
+    static uint64_t issued = 0;
+    value = ++issued;
+}
+
+Bitmap::Identity& Bitmap::Identity::operator=(const Identity&) {
+    value = Identity().value;
+    return *this;
+}
+
+void Bitmap::CopyRows(const Rect& area, const Bitmap& src, Point from) {
+    const size_t bytes = static_cast<size_t>(area.Width()) * sizeof(uint32_t);
+    const auto copy = [&](int y, int srcY) {
+        std::memcpy(Row(y) + area.left, src.Row(srcY) + from.x, bytes);
+    };
+    // Only copies of whole source rows are remembered, as a frame reaches the window: for a
+    // tile's few columns the bookkeeping would cost more than the copy.
+    if (area.Width() != src.width_) {
+        for (int y = area.top, srcY = from.y; y < area.bottom; ++y, ++srcY)
+            copy(y, srcY);
+        return;
+    }
+    const CopySource now{
+        src.identity_.value, {from.x - area.left, from.y - area.top}, area.left, area.Width()};
+    if (now != copiedFrom_) {
+        copiedFrom_ = now;
+        ++copyEpoch_;
+        copies_.resize(static_cast<size_t>(height_));
+    }
+    for (int y = area.top, srcY = from.y; y < area.bottom; ++y, ++srcY) {
+        RowCopy& last = copies_[static_cast<size_t>(y)];
+        if (last.epoch == copyEpoch_ && stamps_[static_cast<size_t>(y)] == last.stamp &&
+            src.stamps_[static_cast<size_t>(srcY)] <= last.sourceGeneration)
+            continue;
+        copy(y, srcY);
+        last = {copyEpoch_, src.generation_, generation_};
+    }
+    // Later writes on either side now carry a newer stamp than the copy recorded.
+    ++src.generation_;
+    ++generation_;
 }
 
 uint32_t Bitmap::Value(int x, int y) const {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 #include "platform/gdi/raster.h"
@@ -196,10 +195,7 @@ void Transfer(DC& dst, const Rect& area, const Bitmap& src, const Mapping& colum
                     [=](uint32_t s) { return palette[s & mask]; });
     } else if (rop == Rop::SrcCopy && !columns.stretched && !rows.stretched && &src != &target) {
         // Colour onto colour: whole rows copied as they are, as every frame reaches the window.
-        const size_t bytes = static_cast<size_t>(area.Width()) * sizeof(uint32_t);
-        for (int y = area.top; y < area.bottom; ++y)
-            std::memcpy(target.Row(y) + area.left,
-                        src.Row(y + rows.offset) + area.left + columns.offset, bytes);
+        target.CopyRows(area, src, {area.left + columns.offset, area.top + rows.offset});
     } else {
         CombineWith(target, area, src, columns, rows, rop, [=](uint32_t s) { return s & mask; });
     }
