@@ -1,5 +1,5 @@
-// Polylines, polygons and rectangles, with pixels worked out by hand; wide and dashed pens are
-// checked pixel by pixel through the statistics graph.
+// Far lines, polygons and rectangles, with pixels worked out by hand; strokes, wide and dashed
+// pens are checked pixel by pixel through the board and the statistics graph.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -21,19 +21,6 @@ constexpr COLORREF Blue = RGB(0, 0, 255);
 void Draw(Canvas& canvas, std::vector<Point> points, int width = 1) {
     canvas.dc.SelectPen(CreatePen(PenStyle::Solid, width, Ink));
     Polyline(canvas.dc, points);
-}
-
-TEST(Lines, PolylineLeavesOutOnlyItsLastPointAndSlopesRoundFromEitherEnd) {
-    Canvas canvas(12, 12);
-    Draw(canvas, {{1, 1}, {5, 1}, {5, 4}});
-    EXPECT_EQ(canvas.PixelsOf(Ink), Union(Block(1, 1, 6, 2), Block(5, 2, 6, 4)));
-    // (0, 0) to (4, 2): y = x / 2 rounded, a half going down; drawn backwards, the same pixels
-    // with (4, 2) for (0, 0).
-    Canvas forward(8, 8), backward(8, 8);
-    Draw(forward, {{0, 0}, {4, 2}});
-    Draw(backward, {{4, 2}, {0, 0}});
-    EXPECT_EQ(forward.PixelsOf(Ink), (PixelSet{{0, 0}, {1, 1}, {2, 1}, {3, 2}}));
-    EXPECT_EQ(backward.PixelsOf(Ink), (PixelSet{{1, 1}, {2, 1}, {3, 2}, {4, 2}}));
 }
 
 TEST(Lines, FarCoordinatesAreClippedNotWrapped) {

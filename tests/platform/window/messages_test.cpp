@@ -1,4 +1,4 @@
-// Message tables, default handling, the menu and toolbar, paints and timers.
+// Message tables, paints and timers; the menu, toolbar and Exit are checked through the program.
 #include <algorithm>
 #include <string>
 #include <tuple>
@@ -67,20 +67,6 @@ TEST(Tables, APaintLeftPendingComesAgainAndANeverEndingOneIsGivenUp) {
 }
 
 using Shell = test::ShellTest;
-
-TEST_F(Shell, StartsShownPaintedAndTitledAndExitClosesTheFrameByDefault) {
-    EXPECT_TRUE(frame->IsWindowVisible());
-    EXPECT_FALSE(frame->NeedsPaint());
-    EXPECT_EQ(driver.Title(), "Velinor");
-    driver.Command(40002);  // nobody handles it: nothing happens
-    EXPECT_TRUE(frame->HasWindow());
-    driver.Command(40001);  // no frame entry: the application's table sends the close
-    EXPECT_FALSE(frame->HasWindow());
-    EXPECT_FALSE(frame->commandBar.HasWindow());
-    EXPECT_TRUE(driver.System().QuitPosted());
-    EXPECT_EQ(app.EndInstance(), 0);
-    EXPECT_EQ(app.GetMainWnd(), nullptr);
-}
 
 TEST_F(Shell, InvalidationsCoalesceIntoOnePaintOnceTheQueueIsEmpty) {
     frame->PostMessage(WM_COMMAND, 40005);
