@@ -1,8 +1,6 @@
-// Dialogs: data exchange, radio groups, nesting, timers, edits; the colour chooser.
-#include <algorithm>
+// Dialogs: radio indexes out of range, unanswered and missing dialogs, edits; the colour chooser.
+// Exchange, groups, nesting and timers are checked on the Options dialog.
 #include <array>
-#include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -14,7 +12,6 @@
 namespace velinor {
 namespace {
 
-using Log = std::vector<std::string>;
 using test::SampleDialog;
 
 struct Dialogs : ::testing::Test {
@@ -22,47 +19,12 @@ struct Dialogs : ::testing::Test {
     SampleDialog dialog;
     void SetUp() override { SetResources(test::SampleResources); }
 
-    bool Checked(int id) const {
-        const Control* control = dialog.FindControl(id);
-        return control != nullptr && control->checked;
-    }
     // Taps a point of the open dialog's client area with the stylus.
     void TapClient(const CDialog& on, int x, int y) {
         const Point origin = on.ScreenToClient({0, 0});
         driver.Tap(x - origin.x, y - origin.y - CommandBarHeight);
     }
-    void TapControl(int id) {
-        const Control* c = dialog.FindControl(id);
-        ASSERT_NE(c, nullptr);
-        TapClient(dialog, (c->rect.left + c->rect.right) / 2, (c->rect.top + c->rect.bottom) / 2);
-    }
 };
-
-TEST_F(Dialogs, RadioGroupsAndTextsExchangeWithTheMembers) {
-    dialog.initialIndex = 1;
-    driver.AnswerNext([&](CDialog&) {
-        driver.Wait(250);  // the dialog's one-shot timer fires once
-        EXPECT_EQ(std::count(dialog.log.begin(), dialog.log.end(), "timer 1"), 1);
-        // Members to controls: the second radio of each group is checked.
-        for (int id : {1022, 1023, 1018, 1019, 1020})
-            EXPECT_EQ(Checked(id), id == 1023 || id == 1019) << id;
-        TapControl(1020);  // a tap checks it and unchecks the rest of its group only
-        EXPECT_FALSE(Checked(1019));
-        EXPECT_TRUE(Checked(1023));
-        EXPECT_EQ(dialog.GetRadioIndex(1019), 2);  // any member names its group
-        EXPECT_EQ(dialog.difficulty, 1);           // members change at the next exchange
-        dialog.SetDlgItemText(1008, "Reset statistics");
-        dialog.SetDlgItemText(1024, "No played games");
-        dialog.SetDlgItemText(4242, "no such control");
-        EXPECT_EQ(dialog.GetDlgItemText(1008), "Reset statistics");
-        EXPECT_EQ(dialog.reset.GetDlgCtrlID(), 1008);
-        driver.Click(IDOK);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.difficulty, 2);
-    EXPECT_EQ(dialog.symbolSet, 1);
-    EXPECT_EQ(dialog.summary, "No played games");
-}
 
 TEST_F(Dialogs, AnIndexOutOfRangeChecksNoneAndCancelTakesNothingBack) {
     dialog.initialIndex = 3;  // the groups have two and three radios

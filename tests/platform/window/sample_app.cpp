@@ -44,29 +44,13 @@ bool SampleDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     symbolSet = difficulty = initialIndex;
     UpdateData(false);
-    timer_ = SetTimer(1, 50);
     return true;
 }
 
 void SampleDialog::DoDataExchange(CDataExchange& dx) {
-    DDX_Control(dx, 1008, reset);
     DDX_Radio(dx, 1018, difficulty);
     DDX_Radio(dx, 1022, symbolSet);
     DDX_Text(dx, 1024, summary);
-}
-
-const MessageMap* SampleDialog::GetMessageMap() const {
-    static constexpr MessageEntry entries[] = {
-        OnMessage<WM_TIMER, &SampleDialog::OnTimer>,
-    };
-    static const MessageMap map{CDialog::GetMessageMap(), entries};
-    return &map;
-}
-
-void SampleDialog::OnTimer(uint32_t id) {
-    log.push_back("timer " + std::to_string(id));
-    KillTimer(timer_);
-    CWnd::OnTimer(id);
 }
 
 bool SampleApp::InitInstance() {

@@ -33,15 +33,13 @@ constexpr ControlTemplate SampleControls[] = {
     {ControlClass::Button, 1018, "easy", {85, 70, 40, 9}, BS_AUTORADIOBUTTON | WS_GROUP},
     {ControlClass::Button, 1019, "medium", {85, 80, 40, 9}, BS_AUTORADIOBUTTON},
     {ControlClass::Button, 1020, "hard", {85, 90, 39, 9}, BS_AUTORADIOBUTTON},
-    {ControlClass::Button, 1008, "Reset Statistics", {3, 127, 131, 12}, BS_PUSHBUTTON | WS_GROUP},
     {ControlClass::Edit, 1024, "", {7, 105, 123, 12}, ES_AUTOHSCROLL},
 };
 constexpr DialogTemplate SampleDialogs[] = {{SampleDialogId, "Options", 167, 174, SampleControls}};
 
 constexpr ResourceTable SampleResources{SampleMenus, SampleToolbars, {}, SampleDialogs};
 
-// The Options dialog's way of working: radio groups and a text exchanged with members, a one-shot
-// timer.
+// The Options dialog's way of working: radio groups and a text exchanged with members.
 class SampleDialog : public CDialog {
   public:
     SampleDialog() : CDialog(SampleDialogId) {}
@@ -51,17 +49,10 @@ class SampleDialog : public CDialog {
     int symbolSet = -1;
     int difficulty = -1;
     std::string summary = "Total played: 3 during 3'0\"4";
-    CButton reset;
-    std::vector<std::string> log;
 
   protected:
     bool OnInitDialog() override;
     void DoDataExchange(CDataExchange& dx) override;
-    const MessageMap* GetMessageMap() const override;
-
-  private:
-    void OnTimer(uint32_t id);
-    uint32_t timer_ = 0;
 };
 
 // Notes every message the table routes, as "down 10,20", "command 40005", "timer 1"...
