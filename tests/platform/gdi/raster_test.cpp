@@ -1,4 +1,5 @@
-// Raster operations, the 1-bit colour mapping, brushes, stretching and clipping of the blits.
+// Raster operations, the 1-bit and palette colour mappings, stretching, fills and clipping of the
+// blits; the pattern brush is checked through the opening animation's band.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -36,19 +37,12 @@ TEST(Raster, OperationsFollowTheirTruthTables) {
     }
 }
 
-TEST(Raster, MonochromeSourcesTakeTheContextColoursForTheTwoPassGlyphCopy) {
+TEST(Raster, MonochromeSourcesTakeTheContextColoursInTheTwoPassGlyphCopy) {
     Bitmap glyph(4, 4, 1);
     for (const auto& [x, y] : {std::pair{1, 1}, {2, 1}, {1, 2}})
         glyph.SetValue(x, y, 1);
-    Canvas plain(4, 4);
-    plain.dc.SetTextColor(RGB(255, 0, 0));
-    plain.dc.SetBkColor(RGB(0, 0, 255));
-    BitBlt(plain.dc, 0, 0, 4, 4, glyph, 0, 0, Rop::SrcCopy);
-    EXPECT_EQ(plain.PixelsOf(RGB(0, 0, 255)), (test::PixelSet{{1, 1}, {2, 1}, {1, 2}}))
-        << "set pixels take the background colour, clear ones the text colour";
-
-    // The board's transparent glyph copy: AND with white text on black, then OR with black
-    // text on the line colour, leaves the tile around the glyph.
+    // AND with white text on black, then OR with black text on the line colour: set pixels take
+    // the line colour, the tile shows around them.
     auto tile = [](int x, int y) { return RGB(100 + 10 * x, 50 + 20 * y, 170); };
     Canvas canvas(6, 6);
     PaintEach(canvas.bitmap, tile);
@@ -64,19 +58,6 @@ TEST(Raster, MonochromeSourcesTakeTheContextColoursForTheTwoPassGlyphCopy) {
             const bool inked = glyph.Bounds().Contains({x - 1, y - 1}) && glyph.Value(x - 1, y - 1);
             EXPECT_EQ(canvas.At(x, y), inked ? line : tile(x, y)) << x << "," << y;
         }
-}
-
-TEST(Raster, PatternBrushTilesFromTheBitmapOrigin) {
-    Bitmap pattern(3, 2, 24);
-    PaintEach(pattern, [](int x, int y) { return RGB(10 * x + 1, 10 * y + 1, 7); });
-    Canvas canvas(11, 9);
-    canvas.dc.SelectBrush(CreatePatternBrush(pattern));
-    canvas.dc.SetViewportOrg({2, 1});  // moves the drawing, not the pattern
-    PatBlt(canvas.dc, 2, 3, 6, 4, Rop::PatCopy);
-    for (int y = 4; y < 8; ++y)
-        for (int x = 4; x < 10; ++x)
-            EXPECT_EQ(canvas.At(x, y), RGB(10 * (x % 3) + 1, 10 * (y % 2) + 1, 7)) << x << "," << y;
-    EXPECT_EQ(canvas.PixelsOf(Black).size(), 11u * 9 - 24);
 }
 
 TEST(Raster, StretchOrOntoAScene) {

@@ -72,24 +72,5 @@ TEST(Registry, QueryReportsSizesAndLeavesATooSmallBufferAlone) {
     EXPECT_EQ(RegCloseKey(nullptr), ErrorInvalidHandle);
 }
 
-TEST(Registry, WritesShowOnlyOnceTheWritingKeyIsClosed) {
-    FreshStore store;
-    HKEY key = CreateKey();
-    Set(key, {"a", REG_DWORD, {1}});
-    EXPECT_EQ(RegCloseKey(key), ErrorSuccess);
-
-    HKEY writer = CreateKey();
-    Set(writer, {"a", REG_DWORD, {2}});
-    Set(writer, {"b", REG_DWORD, {2}});
-    HKEY before = OpenKey();
-    EXPECT_EQ(Query(before, "a"), std::vector<uint8_t>{1});
-    EXPECT_EQ(Query(before, "b"), std::nullopt);
-    // The writer commits once no reader holds the store.
-    EXPECT_EQ(RegCloseKey(before), ErrorSuccess);
-    EXPECT_EQ(RegCloseKey(writer), ErrorSuccess);
-    EXPECT_EQ(ReadValues(KeyPath),
-              (std::vector<StoredValue>{{"a", REG_DWORD, {2}}, {"b", REG_DWORD, {2}}}));
-}
-
 }  // namespace
 }  // namespace velinor

@@ -1,11 +1,7 @@
-// The built-in images: sizes and depths, the glyph strip's layout, the sparkle.
+// The built-in images: sizes and depths, missing and failing loads.
 #include "platform/resources/resources.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <set>
-#include <vector>
 
 namespace velinor {
 namespace {
@@ -41,37 +37,6 @@ TEST(Resources, MissingAndFailingImagesLoadNothingAndEachLoadIsAFreshCopy) {
     ASSERT_TRUE(first);
     first->SetValue(19, 0, 0);
     EXPECT_EQ(LoadBitmap(137)->Value(19, 0), 1u);
-}
-
-TEST(GlyphStrip, SlotsHaveSeparatorsAndDistinctGlyphs) {
-    const Bitmap strip = *LoadBitmap(137);
-    std::set<std::vector<uint32_t>> seen;  // glyphs by row
-    for (int row = 0; row < 3; ++row)
-        for (int k = 0; k < 20; ++k) {
-            const int left = 20 * k, top = 20 * row;
-            for (int i = 0; i < 20; ++i) {
-                EXPECT_EQ(strip.Value(left + 19, top + i), 1u) << "right side " << k << "," << row;
-                EXPECT_EQ(strip.Value(left + i, top + 19), 1u) << "bottom " << k << "," << row;
-                if (i == 19) continue;
-                EXPECT_EQ(strip.Value(left + 18, top + i), 0u) << "margin " << k << "," << row;
-                EXPECT_EQ(strip.Value(left + i, top + 18), 0u) << "margin " << k << "," << row;
-            }
-            std::vector<uint32_t> glyph{static_cast<uint32_t>(row)};
-            for (int y = 0; y < 18; ++y)
-                for (int x = 0; x < 18; ++x)
-                    glyph.push_back(strip.Value(left + x, top + y));
-            const bool blank = std::count(glyph.begin() + 1, glyph.end(), 0u) == 18 * 18;
-            EXPECT_EQ(blank, k == 0) << "only slot 0 is blank, slot " << k << " row " << row;
-            EXPECT_TRUE(seen.insert(glyph).second || k == 0) << "slot " << k << " row " << row;
-        }
-}
-
-TEST(IntroImages, TheSparkleOredOntoTheGroundHasBlackEdges) {
-    const Bitmap sparkle = *LoadBitmap(119);
-    for (int i = 0; i < 70; ++i)
-        for (const auto& [x, y] : {std::pair{i, 0}, {i, 69}, {0, i}, {69, i}})
-            EXPECT_EQ(sparkle.ColourOf(sparkle.Value(x, y)), RGB(0, 0, 0)) << x << "," << y;
-    EXPECT_GT(GetBValue(sparkle.ColourOf(sparkle.Value(35, 35))), 200);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
-// Dialogs: data exchange, radio groups, nesting, timers, edits; the colour chooser.
-#include <algorithm>
+// Dialogs: radio indexes out of range, unanswered and missing dialogs, edits; the colour chooser.
+// Exchange, groups, nesting and timers are checked on the Options dialog.
 #include <array>
-#include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -14,7 +12,6 @@
 namespace velinor {
 namespace {
 
-using Log = std::vector<std::string>;
 using test::SampleDialog;
 
 struct Dialogs : ::testing::Test {
@@ -22,51 +19,15 @@ struct Dialogs : ::testing::Test {
     SampleDialog dialog;
     void SetUp() override { SetResources(test::SampleResources); }
 
-    bool Checked(int id) const {
-        const Control* control = dialog.FindControl(id);
-        return control != nullptr && control->checked;
-    }
     // Taps a point of the open dialog's client area with the stylus.
     void TapClient(const CDialog& on, int x, int y) {
         const Point origin = on.ScreenToClient({0, 0});
         driver.Tap(x - origin.x, y - origin.y - CommandBarHeight);
     }
-    void TapControl(int id) {
-        const Control* c = dialog.FindControl(id);
-        ASSERT_NE(c, nullptr);
-        TapClient(dialog, (c->rect.left + c->rect.right) / 2, (c->rect.top + c->rect.bottom) / 2);
-    }
 };
 
-TEST_F(Dialogs, RadioGroupsAndTextsExchangeWithTheMembers) {
-    dialog.initialIndex = 1;
-    driver.AnswerNext([&](CDialog&) {
-        driver.Wait(250);  // the dialog's one-shot timer fires once
-        EXPECT_EQ(std::count(dialog.log.begin(), dialog.log.end(), "timer 1"), 1);
-        // Members to controls: the second radio of each group is checked.
-        for (int id : {1022, 1023, 1025, 1018, 1019, 1020, 1001, 1007, 1026, 1029})
-            EXPECT_EQ(Checked(id), id == 1023 || id == 1019 || id == 1007 || id == 1029) << id;
-        TapControl(1020);  // a tap checks it and unchecks the rest of its group only
-        EXPECT_FALSE(Checked(1019));
-        EXPECT_TRUE(Checked(1023));
-        EXPECT_EQ(dialog.GetRadioIndex(1019), 2);  // any member names its group
-        EXPECT_EQ(dialog.difficulty, 1);           // members change at the next exchange
-        EXPECT_EQ(dialog.GetDlgItemText(1003), dialog.labels);
-        dialog.SetDlgItemText(1008, "Reset statistics");
-        dialog.SetDlgItemText(1024, "No played games");
-        dialog.SetDlgItemText(4242, "no such control");
-        EXPECT_EQ(dialog.GetDlgItemText(1008), "Reset statistics");
-        EXPECT_EQ(dialog.reset.GetDlgCtrlID(), 1008);
-        driver.Click(IDOK);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(std::vector({dialog.difficulty, dialog.symbolSet, dialog.language, dialog.player}),
-              std::vector({2, 1, 1, 1}));
-    EXPECT_EQ(dialog.summary, "No played games");
-}
-
 TEST_F(Dialogs, AnIndexOutOfRangeChecksNoneAndCancelTakesNothingBack) {
-    dialog.initialIndex = 3;  // the groups have two or three radios
+    dialog.initialIndex = 3;  // the groups have two and three radios
     driver.AnswerNext([&](CDialog&) {
         EXPECT_EQ(dialog.GetRadioIndex(1018), -1);
         driver.Click(1020);
@@ -74,31 +35,6 @@ TEST_F(Dialogs, AnIndexOutOfRangeChecksNoneAndCancelTakesNothingBack) {
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.difficulty, 3);
-}
-
-TEST_F(Dialogs, AMessageBoxOpensInsideADialogAndReturnsToIt) {
-    driver.AnswerNext([&](CDialog&) {
-        driver.Click(1008);  // the reset question...
-        driver.Click(1008);
-        Rect window = dialog.WindowRect();  // then the caption's OK
-        driver.Tap(window.right - 15, window.top + 8 - CommandBarHeight);
-    });
-    driver.AnswerNext([&](CDialog& box) {
-        EXPECT_EQ(box.Kind(), ModalKind::MessageBox);
-        TapControl(1023);  // the dialog below, clear of the box, takes no stylus meanwhile
-        EXPECT_EQ(dialog.GetRadioIndex(1022), 0);
-        driver.Click(IDCANCEL);
-    });
-    driver.AnswerNext([&](CDialog&) { driver.Click(IDOK); });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    std::erase(dialog.log, "paint");
-    EXPECT_EQ(dialog.log, (Log{"reset 2", "reset 1"}));
-    ASSERT_EQ(driver.Modals().size(), 3u);
-    EXPECT_EQ(driver.Modals()[0].caption, "Options");
-    EXPECT_EQ(driver.Modals()[0].templateId, test::SampleDialogId);
-    EXPECT_EQ(driver.Modals()[1].caption, "Warning");
-    EXPECT_EQ(driver.Modals()[1].text, "Are you sure?");
-    EXPECT_EQ(driver.Modals()[1].type, MB_OKCANCEL);
 }
 
 TEST_F(Dialogs, UnansweredOrMissingDialogsEndWithoutHanging) {
@@ -144,44 +80,31 @@ struct Chooser : Dialogs {
     }
 };
 
-TEST_F(Chooser, ReturnsOneWithTheChosenColourAndZeroWhenCancelledOrGivenABadRecord) {
-    driver.AnswerNext([&](CDialog& d) {
-        EXPECT_EQ(d.Kind(), ModalKind::ColourChooser);
-        EXPECT_EQ(AsChooser(d).Colour(), RGB(12, 34, 56));  // the record's first colour
-        EXPECT_TRUE(driver.ChooseColour(RGB(200, 100, 50)));
-    });
-    EXPECT_EQ(ChooseColor(record), 1);
-    EXPECT_EQ(record.rgbResult, RGB(200, 100, 50));
-
-    driver.AnswerNext([&](CDialog&) { EXPECT_TRUE(driver.Click(IDCANCEL)); });
-    EXPECT_EQ(ChooseColor(record), 0);
-    EXPECT_EQ(record.rgbResult, RGB(200, 100, 50));
-    CHOOSECOLOR wrongSize = record, noCustom = record;
-    wrongSize.lStructSize = 40;
-    noCustom.lpCustColors = nullptr;
-    EXPECT_EQ(ChooseColor(wrongSize), 0);
-    EXPECT_EQ(ChooseColor(noCustom), 0);
-    EXPECT_EQ(driver.Modals().size(), 2u);  // the bad records open nothing
-}
-
-TEST_F(Chooser, TheSpectrumIsThereOnlyWhenFullyOpenAndAddedColoursGoBackToTheCaller) {
+TEST_F(Chooser, TheSpectrumOnlyWhenFullyOpenAddedColoursGoBackAndBadRecordsOpenNothing) {
     record.Flags = CC_RGBINIT;
     driver.AnswerNext([&](CDialog& d) {
+        EXPECT_EQ(d.Kind(), ModalKind::ColourChooser);
         TapClient(d, 10, 190);  // below the custom colours: no spectrum there
         EXPECT_EQ(AsChooser(d).Colour(), RGB(12, 34, 56));
     });
-    ChooseColor(record);
+    EXPECT_EQ(ChooseColor(record), 0);
     record.Flags = CC_FULLOPEN;  // no first colour: black; the spectrum is there
     driver.AnswerNext([&](CDialog& d) {
         EXPECT_EQ(AsChooser(d).Colour(), RGB(0, 0, 0));
         TapClient(d, 10, 190);
         EXPECT_NE(AsChooser(d).Colour(), RGB(0, 0, 0));
-        driver.Click(712);  // "Add": the custom colours take it, and go back to the caller
+        driver.Click(712);  // "Add"
         driver.Click(IDOK);
     });
     EXPECT_EQ(ChooseColor(record), 1);
     EXPECT_EQ(custom[0], record.rgbResult);
     EXPECT_EQ(custom[1], RGB(0, 80, 0));
+    CHOOSECOLOR wrongSize = record, noCustom = record;
+    wrongSize.lStructSize = 40;
+    noCustom.lpCustColors = nullptr;
+    EXPECT_EQ(ChooseColor(wrongSize), 0);
+    EXPECT_EQ(ChooseColor(noCustom), 0);
+    EXPECT_EQ(driver.Modals().size(), 2u);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// Message tables, default handling, the menu and toolbar, paints and timers.
+// Message tables, paints and timers; the menu, toolbar and Exit are checked through the program.
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -65,66 +66,7 @@ TEST(Tables, APaintLeftPendingComesAgainAndANeverEndingOneIsGivenUp) {
     }
 }
 
-struct Shell : test::ShellTest {
-    // Taps the middle of a rectangle given in screen pixels.
-    void TapScreen(const Rect& r) {
-        ASSERT_FALSE(r.IsEmpty());
-        driver.Tap((r.left + r.right) / 2, (r.top + r.bottom) / 2 - CommandBarHeight);
-    }
-};
-
-TEST_F(Shell, StartsShownPaintedAndTitledAndExitClosesTheFrameByDefault) {
-    EXPECT_TRUE(frame->IsWindowVisible());
-    EXPECT_FALSE(frame->NeedsPaint());
-    EXPECT_EQ(driver.Title(), "Velinor");
-    driver.Command(40002);  // nobody handles it: nothing happens
-    EXPECT_TRUE(frame->HasWindow());
-    driver.Command(40001);  // no frame entry: the application's table sends the close
-    EXPECT_FALSE(frame->HasWindow());
-    EXPECT_FALSE(frame->commandBar.HasWindow());
-    EXPECT_TRUE(driver.System().QuitPosted());
-    EXPECT_EQ(app.EndInstance(), 0);
-    EXPECT_EQ(app.GetMainWnd(), nullptr);
-}
-
-TEST_F(Shell, TheCommandBarSendsCommandsAndRelabelledMenuItemsKeepTheirs) {
-    CCommandBar& bar = frame->commandBar;
-    for (uint32_t id : {40011, 40014, 40009})
-        TapScreen(bar.ButtonRect(id));
-    EXPECT_TRUE(bar.ButtonRect(ID_SEPARATOR).IsEmpty());
-    EXPECT_EQ(frame->log, (Log{"new game", "hint", "rules"}));
-    frame->log.clear();
-
-    CMenu* popup = frame->GetMenu()->GetSubMenu(0);
-    EXPECT_TRUE(popup->ModifyMenu(2, MF_BYPOSITION | MF_STRING, popup->GetMenuItemID(2), "x"));
-    EXPECT_EQ(popup->GetMenuString(2), "x");
-    // By command, searched through the popups; positions and commands that are not there fail.
-    EXPECT_TRUE(frame->GetMenu()->ModifyMenu(40004, MF_BYCOMMAND, 40004, "Réglages"));
-    EXPECT_EQ(popup->GetMenuString(5), "Réglages");
-    EXPECT_FALSE(popup->ModifyMenu(8, MF_BYPOSITION, 1, "none"));
-    EXPECT_FALSE(popup->ModifyMenu(12345, MF_BYCOMMAND, 1, "none"));
-    EXPECT_EQ(popup->GetMenuItemID(-1), NoMenuItem);
-    TapScreen(bar.MenuButtonRect());
-    ASSERT_TRUE(bar.IsMenuOpen());
-    TapScreen(bar.MenuItemRect(2));
-    EXPECT_FALSE(bar.IsMenuOpen());
-
-    // A press that slides off its button sends nothing; one from the menu button to an item
-    // sends the item's command.
-    const Rect pause = bar.ButtonRect(40011), button = bar.MenuButtonRect();
-    driver.Press(pause.left + 5, pause.top + 5 - CommandBarHeight);
-    driver.Release(pause.left + 5, 100);
-    driver.Press(button.left + 5, button.top + 5 - CommandBarHeight);
-    const Rect item = bar.MenuItemRect(0);
-    driver.Move(item.left + 5, item.top + 5 - CommandBarHeight);
-    driver.Release(item.left + 5, item.top + 5 - CommandBarHeight);
-    // A press outside the open menu only closes it.
-    TapScreen(bar.MenuButtonRect());
-    driver.Tap(200, 250);
-    EXPECT_FALSE(bar.IsMenuOpen());
-    driver.Tap(200, 250);
-    EXPECT_EQ(frame->log, (Log{"hint", "new game", "down 200,250", "up 200,250"}));
-}
+using Shell = test::ShellTest;
 
 TEST_F(Shell, InvalidationsCoalesceIntoOnePaintOnceTheQueueIsEmpty) {
     frame->PostMessage(WM_COMMAND, 40005);
@@ -153,14 +95,18 @@ TEST_F(Shell, APaintReachesTheScreenOnlyInsideTheInvalidatedRegion) {
     frame->InvalidateRect(&a, false);
     frame->InvalidateRect(&b, false);
     driver.Wait(0);
-    for (Point p : {Point{0, 80}, Point{239, 179}, Point{80, 200}, Point{179, 219}})
-        EXPECT_EQ(driver.ReadPixel(p.x, p.y), red) << p.x << "," << p.y;
-    for (Point p : {Point{0, 79}, Point{100, 190}, Point{79, 210}, Point{180, 210}, Point{100, 220},
-                    Point{5, -5}})
-        EXPECT_NE(driver.ReadPixel(p.x, p.y), red) << p.x << "," << p.y;
-
-    // Erasing fills the region with the background before the paint; without, what was there
-    // stays for the paint to draw over.
+    for (const auto& [x, y, inside] : {std::tuple{0, 80, true},
+                                       {239, 179, true},
+                                       {80, 200, true},
+                                       {179, 219, true},
+                                       {0, 79, false},
+                                       {100, 190, false},
+                                       {79, 210, false},
+                                       {180, 210, false},
+                                       {100, 220, false},
+                                       {5, -5, false}})
+        EXPECT_EQ(driver.ReadPixel(x, y) == red, inside) << x << "," << y;
+    // Only an erasing invalidation fills the region with the background before the paint.
     frame->painter = nullptr;
     frame->InvalidateRect(&b, false);
     driver.Wait(0);

@@ -1,6 +1,6 @@
 // A small program on the window system, shaped like the game's shell: a frame under a command
 // bar with menu 128 and toolbar 128, a table of handlers that note what reaches them, and a
-// dialog template of the Options dialog's size and controls.
+// dialog template in the way of the Options dialog.
 #pragma once
 
 #include <cstdint>
@@ -30,26 +30,16 @@ constexpr uint32_t SampleDialogId = 104;
 constexpr ControlTemplate SampleControls[] = {
     {ControlClass::Button, 1022, "123", {93, 8, 27, 9}, BS_AUTORADIOBUTTON | WS_GROUP},
     {ControlClass::Button, 1023, "ABC", {93, 18, 27, 9}, BS_AUTORADIOBUTTON},
-    {ControlClass::Button, 1025, "$#@", {93, 28, 31, 9}, BS_AUTORADIOBUTTON},
     {ControlClass::Button, 1018, "easy", {85, 70, 40, 9}, BS_AUTORADIOBUTTON | WS_GROUP},
     {ControlClass::Button, 1019, "medium", {85, 80, 40, 9}, BS_AUTORADIOBUTTON},
     {ControlClass::Button, 1020, "hard", {85, 90, 39, 9}, BS_AUTORADIOBUTTON},
-    {ControlClass::Static, 1027, "", {5, 54, 79, 48}, SS_BITMAP | SS_CENTERIMAGE | WS_GROUP},
-    {ControlClass::Edit, 1003, "", {42, 8, 47, 40}, ES_MULTILINE},
-    {ControlClass::Button, 1001, "English", {14, 140, 38, 13}, BS_AUTORADIOBUTTON | WS_GROUP},
-    {ControlClass::Button, 1007, "Français", {79, 140, 38, 13}, BS_AUTORADIOBUTTON},
-    {ControlClass::Button, 1008, "Reset Statistics", {3, 127, 131, 12}, BS_PUSHBUTTON},
     {ControlClass::Edit, 1024, "", {7, 105, 123, 12}, ES_AUTOHSCROLL},
-    {ControlClass::Button, 1026, "player1", {15, 116, 43, 10}, BS_AUTORADIOBUTTON | WS_GROUP},
-    {ControlClass::Button, 1029, "player2", {79, 116, 47, 10}, BS_AUTORADIOBUTTON},
-    {ControlClass::Button, -1, "Velinor", {1, 0, 135, 103}, BS_GROUPBOX | WS_GROUP},
 };
 constexpr DialogTemplate SampleDialogs[] = {{SampleDialogId, "Options", 167, 174, SampleControls}};
 
 constexpr ResourceTable SampleResources{SampleMenus, SampleToolbars, {}, SampleDialogs};
 
-// The Options dialog's way of working: radio groups and texts exchanged with members, a graph
-// painted on its picture control after a one-shot timer, a question before a reset.
+// The Options dialog's way of working: radio groups and a text exchanged with members.
 class SampleDialog : public CDialog {
   public:
     SampleDialog() : CDialog(SampleDialogId) {}
@@ -58,24 +48,11 @@ class SampleDialog : public CDialog {
     int initialIndex = 0;
     int symbolSet = -1;
     int difficulty = -1;
-    int language = -1;
-    int player = -1;
-    std::string labels = "Total played\r\nAverage time\r\nBest time\r\nPenalties\r\nReal time";
     std::string summary = "Total played: 3 during 3'0\"4";
-    CStatic graph;
-    CButton reset;
-    std::vector<std::string> log;
 
   protected:
     bool OnInitDialog() override;
     void DoDataExchange(CDataExchange& dx) override;
-    const MessageMap* GetMessageMap() const override;
-
-  private:
-    void OnPaint();
-    void OnTimer(uint32_t id);
-    void OnReset();
-    uint32_t repaintTimer_ = 0;
 };
 
 // Notes every message the table routes, as "down 10,20", "command 40005", "timer 1"...
@@ -96,12 +73,6 @@ class SampleFrame : public CFrameWnd {
     void OnTimer(uint32_t id);
     void OnNewGame() { log.push_back("new game"); }
     void OnHint() { log.push_back("hint"); }
-    void OnLearnRules() { log.push_back("rules"); }
-    // A box and the sample dialog, with what they answered.
-    void OnAbout();
-    void OnOptions();
-    int boxResult = 0;
-    int dialogResult = 0;
 
   protected:
     const MessageMap* GetMessageMap() const override;
