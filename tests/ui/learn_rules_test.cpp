@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
-#include <vector>
 
 #include "tests/ui/rules_fixture.h"
 #include "ui/rules_dialog.h"
@@ -45,46 +44,40 @@ TEST_F(LearnRules, RefusedWhilePausedAndDeclinedOnCancel) {
     EXPECT_EQ(Take(), playing);
 }
 
-TEST_F(LearnRules, MenuAndToolbarShowTheRulesThenTheExampleAlike) {
-    std::vector<decltype(Take())> outcomes;
-    for (uint32_t command : {MenuLearnRules, ToolLearnRules}) {
-        Command(MenuNewGame);
-        settings.lineOK = RGB(1, 2, command & 0xFF);  // kept by the save before the rules only
-        Tap({0, 0});  // a game in progress, a line revealed and another hint awaited
-        Command(MenuHint);
-        Tap({2, 2});
-        Command(MenuHint);
-        Answer(IDOK);
-        driver.AnswerNext([&](CDialog&) {
-            frame.paints.clear();
-            driver.Key(VK_ESCAPE);
-        });
-        Command(command);
-        EXPECT_EQ(driver.Modals().back().templateId, RulesDialogId);
+TEST_F(LearnRules, AbandonsTheGameForTheRulesThenTheExample) {
+    settings.lineOK = RGB(1, 2, 3);  // kept by the save before the rules
+    Tap({0, 0});  // a game in progress, a line revealed and another hint awaited
+    Command(MenuHint);
+    Tap({2, 2});
+    Command(MenuHint);
+    Answer(IDOK);
+    driver.AnswerNext([&](CDialog&) {
+        frame.paints.clear();
+        driver.Key(VK_ESCAPE);
+    });
+    Command(MenuLearnRules);
+    EXPECT_EQ(driver.Modals().back().templateId, RulesDialogId);
 
-        EXPECT_EQ(board.solution, Example);
-        for (int i = 0; i < LayerCells; ++i) {
-            const bool lineOfOne = i < 5 || i == CellIndex(1, 0) || i == CellIndex(1, 4);
-            EXPECT_EQ(board.player[i], i < 5 ? 0 : Example[i]) << i;
-            // The check marks that unfinished line: its empty column and both endpoints.
-            EXPECT_EQ(board.errorMarks[i] != 0, lineOfOne) << i;
-            EXPECT_EQ(board.revealed[i], 0) << i;
-        }
-        EXPECT_EQ(Point(board.originX, board.originY), Point(70, 100));
-        EXPECT_EQ(std::tuple(state.phase, state.exampleMode, state.eventCount, state.clockStart,
-                             state.elapsedMs, state.penaltyCells, state.endCheck, state.selectMode),
-                  std::tuple(Playing, uint16_t{1}, 0u, 0u, 0, 0u, int16_t{-1}, SelectNone));
-        EXPECT_EQ(state.current, NoCell);
-        EXPECT_EQ(state.previous, NoCell);
-        ASSERT_FALSE(frame.paints.empty());  // the example painted whole at once
-        EXPECT_EQ(frame.paints.back().mode, RedrawFull);
-        EXPECT_EQ(frame.paints.back().area, (Rect{0, 0, 240, 294}));
-        Settings stored;
-        LoadSettings(stored);
-        EXPECT_EQ(stored.lineOK, settings.lineOK);
-        outcomes.push_back(Take());
+    EXPECT_EQ(board.solution, Example);
+    for (int i = 0; i < LayerCells; ++i) {
+        const bool lineOfOne = i < 5 || i == CellIndex(1, 0) || i == CellIndex(1, 4);
+        EXPECT_EQ(board.player[i], i < 5 ? 0 : Example[i]) << i;
+        // The check marks that unfinished line: its empty column and both endpoints.
+        EXPECT_EQ(board.errorMarks[i] != 0, lineOfOne) << i;
+        EXPECT_EQ(board.revealed[i], 0) << i;
     }
-    EXPECT_EQ(outcomes[1], outcomes[0]) << "the toolbar does what the menu does";
+    EXPECT_EQ(Point(board.originX, board.originY), Point(70, 100));
+    EXPECT_EQ(std::tuple(state.phase, state.exampleMode, state.eventCount, state.clockStart,
+                         state.elapsedMs, state.penaltyCells, state.endCheck, state.selectMode,
+                         state.current, state.previous, TimerRunning()),
+              std::tuple(Playing, uint16_t{1}, 0u, 0u, 0, 0u, int16_t{-1}, SelectNone, NoCell,
+                         NoCell, false));
+    ASSERT_FALSE(frame.paints.empty());  // the example painted whole at once
+    EXPECT_EQ(frame.paints.back().mode, RedrawFull);
+    EXPECT_EQ(frame.paints.back().area, (Rect{0, 0, 240, 294}));
+    Settings stored;
+    LoadSettings(stored);
+    EXPECT_EQ(stored.lineOK, settings.lineOK);
 }
 
 TEST_F(LearnRules, DrawingTheLastLineSolvesTheExampleAndCountsNothing) {
