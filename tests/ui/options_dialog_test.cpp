@@ -51,7 +51,7 @@ TEST_F(OptionsDialogTest, TheGraphMarksTheGameJustFinishedAndResetKeepsOnlyThatM
         EXPECT_EQ(settings, saved);
         Answer(IDOK);
         driver.Click(ButtonReset);
-        EXPECT_EQ(Text(EditValues), "0");
+        EXPECT_EQ(Dialog().GetDlgItemText(EditValues), "0");
         EXPECT_EQ(GraphPixel(45, 10), White);
         EXPECT_EQ(GraphPixel(44, 10), Green);
         EXPECT_EQ(GraphPixel(44, 70), White);
