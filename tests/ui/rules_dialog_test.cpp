@@ -6,7 +6,7 @@
 
 #include "platform/headless/headless.h"
 #include "tests/support/golden.h"
-#include "tests/ui/rules_fixture.h"
+#include "ui/dialog_templates.h"
 #include "ui/rules_dialog.h"
 #include "ui/rules_text.h"
 
@@ -44,7 +44,8 @@ TEST(RulesText, FixedPiecesAroundOneLineIntroducingTheGame) {
 // The dialog takes the whole screen in each language, its two texts in place.
 TEST(RulesDialogScreen, GoldenScreenInEachLanguage) {
     HeadlessDriver driver;
-    SetResources(GameResources());
+    const ResourceTable resources{{}, {}, {}, GameDialogTemplates()};
+    SetResources(resources);
     for (int32_t language : {0, 1}) {
         Settings settings;
         settings.language = language;
