@@ -1,5 +1,5 @@
 // A game through its states: fresh, running, hint awaited, paused, finished; the commands each
-// state takes or refuses, the clock and its timer, the abort question and closing.
+// state takes or refuses, the clock and its timer, the opening animation.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -9,8 +9,6 @@
 
 namespace velinor::test {
 namespace {
-
-constexpr const char* AbortQuestion = "Warning: This will abort the current game. Continue?";
 
 class GameFlow : public GameFixture {
   protected:
@@ -126,38 +124,6 @@ TEST_F(GameFlow, HintRevealsTheLineTappedOnce) {
     Tap({1, 2});
     EXPECT_EQ(state.selectMode, SelectNone);
     EXPECT_EQ(state.penaltyCells, 6u);
-}
-
-TEST_F(GameFlow, DeclinedAbortKeepsTheGameAndConfirmedStartsAFreshOne) {
-    Tap({0, 0});
-    Command(MenuHint);
-    Tap({2, 0});
-    Drag({{0, 1}, {1, 1}, {2, 1}});
-    driver.Wait(2500);
-    const auto running = Take();
-    for (uint32_t command :
-         {MenuNewGame, ToolNewGame, MenuShowSolution, ToolShowSolution, MenuExit}) {
-        Command(command);  // unanswered: Cancel
-        EXPECT_EQ(LastBox(), AbortQuestion);
-        EXPECT_EQ(Take(), running) << command;
-    }
-    driver.Close();
-    EXPECT_EQ(BoxCount(), 7u);
-    EXPECT_EQ(Take(), running);
-    driver.Wait(100);
-    EXPECT_EQ(state.clockEnd - state.clockStart, 2600u);
-
-    Answer(IDOK);
-    Command(MenuNewGame);
-    EXPECT_EQ(state.penaltyCells, 0u);
-    EXPECT_EQ(state.clockStart, 0u);
-    EXPECT_EQ(state.current, NoCell);
-    EXPECT_EQ(board.revealed, Layer{});
-    EXPECT_FALSE(TimerRunning());
-    // A fresh game closes without a question.
-    driver.Close();
-    EXPECT_EQ(BoxCount(), 8u);
-    EXPECT_FALSE(frame.HasWindow());
 }
 
 TEST_F(GameFlow, OpeningAnimationRepaintsItsAreasUntilItEnds) {
