@@ -1,5 +1,5 @@
-// A game through its states: fresh, running, hint awaited, paused, finished; the commands each
-// state takes or refuses, the clock and its timer, the opening animation.
+// A new game of the stored difficulty, the commands a fresh or finished game refuses, and the
+// opening animation.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -58,72 +58,6 @@ TEST_F(GameFlow, FreshAndFinishedGamesIgnoreHintPauseAndShowSolution) {
     Command(MenuNewGame);  // no question after the game
     EXPECT_EQ(BoxCount(), 1u);
     EXPECT_EQ(state.phase, Playing);
-}
-
-TEST_F(GameFlow, FirstTouchOfTheGridStartsTheClock) {
-    driver.Tap(5, 5);  // off the grid: not counted
-    EXPECT_FALSE(TimerRunning());
-    driver.Wait(1000);
-    Tap({0, 0});  // an endpoint: nothing drawn, but the clock starts
-    EXPECT_EQ(state.clockStart, Now());
-    // Each 100 ms tick repaints the status band at once.
-    frame.paints.clear();
-    driver.Wait(1000);
-    ASSERT_EQ(frame.paints.size(), 10u);
-    EXPECT_EQ(frame.paints[9].mode, RedrawStatus);
-    EXPECT_EQ(state.clockEnd - state.clockStart, 1000u);
-}
-
-TEST_F(GameFlow, PauseStopsTheClockAndRefusesEverythingButAPress) {
-    Tap({0, 0});
-    driver.Wait(10000);
-    Command(MenuPause);
-    EXPECT_EQ(state.phase, Paused);
-    EXPECT_FALSE(TimerRunning());
-    // New Game, Exit and closing too: the player must resume first.
-    ExpectIgnored({MenuNewGame, ToolNewGame, MenuExit, MenuHint, ToolHint, MenuShowSolution,
-                   ToolShowSolution, MenuPause, ToolPause});
-    EXPECT_EQ(ConfirmAbort(game), AbortRefusedPaused);
-    frame.paints.clear();
-    driver.Wait(30000);
-    EXPECT_TRUE(frame.paints.empty());
-
-    // The press that resumes neither draws nor counts, wherever it lands.
-    Press({1, 1});
-    Move({2, 1});
-    EXPECT_EQ(state.phase, Playing);
-    EXPECT_TRUE(TimerRunning());
-    EXPECT_EQ(state.eventCount, 2u);
-    EXPECT_EQ(Now() - state.clockStart, 10000u);
-    // And so for every pause; a press anywhere in the client area resumes.
-    driver.Wait(700);
-    Command(ToolPause);
-    driver.Wait(65000);
-    driver.Tap(230, 280);
-    driver.Wait(100);
-    EXPECT_EQ(state.clockEnd - state.clockStart, 10800u);
-}
-
-TEST_F(GameFlow, HintRevealsTheLineTappedOnce) {
-    Tap({0, 0});
-    Command(MenuHint);
-    // A tap on a cell reveals its whole line, highlighted until the release.
-    Press({3, 2});
-    EXPECT_EQ(state.selectMode, SelectNone);
-    EXPECT_EQ(state.penaltyCells, 6u);
-    EXPECT_EQ(CountDifferingCells(board), 4 + 4 + 3);
-    for (Cell c : {Cell{0, 1}, Cell{1, 3}}) {
-        EXPECT_EQ(At(board.revealed, c.x, c.y), 1);
-        EXPECT_NE(At(board.traceMarks, c.x, c.y), 0);
-    }
-    driver.Release(0, 0);
-    EXPECT_EQ(board.traceMarks, Layer{});
-
-    // A hint tapped on a revealed cell is used up and reveals nothing.
-    Command(MenuHint);
-    Tap({1, 2});
-    EXPECT_EQ(state.selectMode, SelectNone);
-    EXPECT_EQ(state.penaltyCells, 6u);
 }
 
 TEST_F(GameFlow, OpeningAnimationRepaintsItsAreasUntilItEnds) {
