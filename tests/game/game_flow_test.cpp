@@ -1,5 +1,4 @@
-// A new game of the stored difficulty, the commands a fresh or finished game refuses, and the
-// opening animation.
+// The commands a fresh or finished game refuses, and the opening animation.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -27,26 +26,6 @@ class GameFlow : public GameFixture {
         EXPECT_EQ(BoxCount(), boxes);
     }
 };
-
-TEST_F(GameFlow, NewGameSetsUpAFreshPuzzleOfTheStoredDifficulty) {
-    struct Case {
-        int32_t difficulty;
-        int16_t gridSize, originY;
-    };
-    for (const Case& c :
-         {Case{1, 8, 70}, Case{2, 12, 30}, Case{0, 5, 100}, Case{7, 5, 100}, Case{-1, 5, 100}}) {
-        Settings stored = settings;
-        stored.difficulty = c.difficulty;
-        SaveSettings(stored);
-        Command(MenuNewGame);  // fresh: no question
-        EXPECT_EQ(board.gridSize, c.gridSize) << c.difficulty;
-        EXPECT_EQ(board.originY, c.originY);
-        EXPECT_EQ(CheckLayer(board, LayerSolution), 0);
-        for (int i = 0; i < LayerCells; ++i)
-            ASSERT_EQ(board.player[i], board.solution[i] > 0 ? board.solution[i] : 0) << i;
-    }
-    EXPECT_EQ(BoxCount(), 0u);
-}
 
 TEST_F(GameFlow, FreshAndFinishedGamesIgnoreHintPauseAndShowSolution) {
     ExpectIgnored({MenuHint, ToolHint, MenuPause, ToolPause, MenuShowSolution, ToolShowSolution});

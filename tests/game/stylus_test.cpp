@@ -171,20 +171,5 @@ TEST_F(SolvedBoard, AnotherArrangementFinishesWithoutQuestionOrPenalty) {
     EXPECT_EQ(board.traceMarks, Layer{});
 }
 
-TEST_F(SolvedBoard, AsGeneratedShowsTheSolutionAndTakesNoMoreStrokes) {
-    Drag({{0, 0}, {1, 0}, {2, 0}, {2, 1}, {1, 1}, {0, 1}, {0, 2}, {1, 2}, {2, 2}});
-    EXPECT_EQ(state.endCheck, 0);
-    EXPECT_EQ(state.elapsedMs, 7000);
-    Press({4, 4});
-    EXPECT_EQ(state.selectMode, SelectNone);
-    EXPECT_EQ(At(board.traceMarks, 4, 0), 1);
-    driver.Release(0, 0);
-    // Neither double taps nor strokes change a finished board.
-    Tap({4, 4});
-    Drag({{2, 2}, {2, 1}, {3, 1}, {3, 2}});
-    EXPECT_EQ(board.player, board.solution);
-    EXPECT_EQ(At(board.traceMarks, 3, 0), 1);
-}
-
 }  // namespace
 }  // namespace velinor::test
