@@ -25,9 +25,9 @@ TEST_F(ProgramTest, MenuAndAboutCaptionFollowTheLanguageBackAndForth) {
         const Texts* menu;
         const char* about;
     };
-    for (const Case& c : {Case{1, &French, "A propos"}, Case{0, &English, "About"},
-                          Case{2, &French, "About"}, Case{-1, &French, "About"},
-                          Case{0, &English, "About"}}) {
+    for (const Case& c :
+         {Case{1, &French, "A propos"}, Case{0, &English, "About"}, Case{2, &French, "About"},
+          Case{-1, &French, "About"}, Case{0, &English, "About"}}) {
         frame->settings.language = c.language;
         ApplyMenuLanguage(frame->context);
         EXPECT_EQ(MenuTexts(), *c.menu) << c.language;
