@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <string>
-#include <vector>
 
 #include "tests/support/golden.h"
 #include "tests/ui/options_fixture.h"
