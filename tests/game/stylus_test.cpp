@@ -58,6 +58,9 @@ TEST_F(Stylus, StrokesWriteThePieceOfEachCellTheyLeave) {
          {{{0, 1}, {1, 1}, {2, 1}, {3, 1}}, {{1, 1}, {2, 1}, {1, 1}, {1, 2}}},
          {{{1, 1}, -23}, {{2, 1}, -24}}},
         {"going on after a release", {{{0, 1}, {1, 1}}, {{2, 1}}}, {{{1, 1}, -24}}},
+        {"a diagonal step keeps the piece it leaves",
+         {{{0, 1}, {1, 1}, {2, 1}, {3, 1}}, {{1, 0}, {1, 1}, {2, 2}}},
+         {{{1, 1}, -24}}},
         {"ended by leaving the grid", {{{0, 1}, {1, 1}, {1, -3}, {1, 1}, {2, 1}}}, {{{1, 1}, 0}}},
     };
     for (const Case& c : cases) {
