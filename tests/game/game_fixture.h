@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -76,17 +75,13 @@ class BasicGameFixture : public ::testing::Test {
     }
 
     // The frame is the only window here with a timer.
-    bool TimerRunning() { return driver.System().Timers().TimeToNextDue(Now()).has_value(); }
-    uint32_t Now() const { return driver.Now(); }
+    bool TimerRunning() { return driver.System().Timers().TimeToNextDue(driver.Now()).has_value(); }
     int8_t PlayerAt(int x, int y) const { return At(board.player, x, y); }
     PlayerStats& Stats(int player = 0, int difficulty = 0) {
         return settings.stats[player][difficulty];
     }
 
-    // Counted games save the whole record each time: a memory-backed folder keeps that quick.
-    TempStore store{std::filesystem::is_directory("/dev/shm")
-                        ? std::filesystem::path("/dev/shm")
-                        : std::filesystem::temp_directory_path()};
+    TempStore store;
     HeadlessDriver driver;
     Board board;
     GameState state;

@@ -1,5 +1,4 @@
-// A game through its states: fresh, running, hint awaited, paused, finished; the commands each
-// state takes or refuses, the clock and its timer, the abort question and closing.
+// The commands a fresh or finished game refuses, and the opening animation.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -9,8 +8,6 @@
 
 namespace velinor::test {
 namespace {
-
-constexpr const char* AbortQuestion = "Warning: This will abort the current game. Continue?";
 
 class GameFlow : public GameFixture {
   protected:
@@ -30,26 +27,6 @@ class GameFlow : public GameFixture {
     }
 };
 
-TEST_F(GameFlow, NewGameSetsUpAFreshPuzzleOfTheStoredDifficulty) {
-    struct Case {
-        int32_t difficulty;
-        int16_t gridSize, originY;
-    };
-    for (const Case& c :
-         {Case{1, 8, 70}, Case{2, 12, 30}, Case{0, 5, 100}, Case{7, 5, 100}, Case{-1, 5, 100}}) {
-        Settings stored = settings;
-        stored.difficulty = c.difficulty;
-        SaveSettings(stored);
-        Command(MenuNewGame);  // fresh: no question
-        EXPECT_EQ(board.gridSize, c.gridSize) << c.difficulty;
-        EXPECT_EQ(board.originY, c.originY);
-        EXPECT_EQ(CheckLayer(board, LayerSolution), 0);
-        for (int i = 0; i < LayerCells; ++i)
-            ASSERT_EQ(board.player[i], board.solution[i] > 0 ? board.solution[i] : 0) << i;
-    }
-    EXPECT_EQ(BoxCount(), 0u);
-}
-
 TEST_F(GameFlow, FreshAndFinishedGamesIgnoreHintPauseAndShowSolution) {
     ExpectIgnored({MenuHint, ToolHint, MenuPause, ToolPause, MenuShowSolution, ToolShowSolution});
     Tap({0, 0});
@@ -60,115 +37,6 @@ TEST_F(GameFlow, FreshAndFinishedGamesIgnoreHintPauseAndShowSolution) {
     Command(MenuNewGame);  // no question after the game
     EXPECT_EQ(BoxCount(), 1u);
     EXPECT_EQ(state.phase, Playing);
-}
-
-TEST_F(GameFlow, FirstTouchOfTheGridStartsTheClock) {
-    driver.Tap(5, 5);  // off the grid: not counted
-    EXPECT_FALSE(TimerRunning());
-    driver.Wait(1000);
-    Tap({0, 0});  // an endpoint: nothing drawn, but the clock starts
-    EXPECT_EQ(state.clockStart, Now());
-    // Each 100 ms tick repaints the status band at once.
-    frame.paints.clear();
-    driver.Wait(1000);
-    ASSERT_EQ(frame.paints.size(), 10u);
-    EXPECT_EQ(frame.paints[9].mode, RedrawStatus);
-    EXPECT_EQ(state.clockEnd - state.clockStart, 1000u);
-}
-
-TEST_F(GameFlow, PauseStopsTheClockAndRefusesEverythingButAPress) {
-    Tap({0, 0});
-    driver.Wait(10000);
-    Command(MenuPause);
-    EXPECT_EQ(state.phase, Paused);
-    EXPECT_FALSE(TimerRunning());
-    // New Game, Exit and closing too: the player must resume first.
-    ExpectIgnored({MenuNewGame, ToolNewGame, MenuExit, MenuHint, ToolHint, MenuShowSolution,
-                   ToolShowSolution, MenuPause, ToolPause});
-    driver.Close();
-    EXPECT_TRUE(frame.HasWindow());
-    EXPECT_EQ(ConfirmAbort(game), AbortRefusedPaused);
-    frame.paints.clear();
-    driver.Wait(30000);
-    EXPECT_TRUE(frame.paints.empty());
-
-    // The press that resumes neither draws nor counts, wherever it lands.
-    Press({1, 1});
-    Move({2, 1});
-    EXPECT_EQ(state.phase, Playing);
-    EXPECT_TRUE(TimerRunning());
-    EXPECT_EQ(state.eventCount, 2u);
-    EXPECT_EQ(Now() - state.clockStart, 10000u);
-    // And so for every pause; a press anywhere in the client area resumes.
-    driver.Wait(700);
-    Command(ToolPause);
-    driver.Wait(65000);
-    driver.Tap(230, 280);
-    driver.Wait(100);
-    EXPECT_EQ(state.clockEnd - state.clockStart, 10800u);
-}
-
-TEST_F(GameFlow, HintAwaitsATapOnTheGrid) {
-    Tap({0, 0});
-    settings.language = 1;  // the message is English in French too
-    Command(ToolHint);
-    EXPECT_EQ(LastBox(), "Info: One line will be revealed, and 15 seconds penalty per segment");
-    EXPECT_EQ(state.selectMode, SelectHintCell);
-    driver.Tap(5, 290);  // outside the grid: cancelled without cost
-    EXPECT_EQ(state.selectMode, SelectNone);
-
-    // A tap on a cell reveals its whole line, highlighted until the release.
-    Command(MenuHint);
-    Press({3, 2});
-    EXPECT_EQ(state.selectMode, SelectNone);
-    EXPECT_EQ(state.penaltyCells, 6u);
-    EXPECT_EQ(CountDifferingCells(board), 4 + 4 + 3);
-    for (Cell c : {Cell{0, 1}, Cell{1, 3}}) {
-        EXPECT_EQ(At(board.revealed, c.x, c.y), 1);
-        EXPECT_NE(At(board.traceMarks, c.x, c.y), 0);
-    }
-    driver.Release(0, 0);
-    EXPECT_EQ(board.traceMarks, Layer{});
-
-    // A hint tapped on a revealed cell is used up and reveals nothing.
-    Command(MenuHint);
-    Tap({1, 2});
-    EXPECT_EQ(state.selectMode, SelectNone);
-    EXPECT_EQ(state.penaltyCells, 6u);
-}
-
-TEST_F(GameFlow, DeclinedAbortKeepsTheGameAndConfirmedStartsAFreshOne) {
-    Tap({0, 0});
-    Command(MenuHint);
-    Tap({2, 0});
-    Drag({{0, 1}, {1, 1}, {2, 1}});
-    driver.Wait(2500);
-    const auto running = Take();
-    for (uint32_t command :
-         {MenuNewGame, ToolNewGame, MenuShowSolution, ToolShowSolution, MenuExit}) {
-        Command(command);  // unanswered: Cancel
-        EXPECT_EQ(LastBox(), AbortQuestion);
-        EXPECT_EQ(Take(), running) << command;
-    }
-    driver.Close();
-    EXPECT_EQ(BoxCount(), 7u);
-    EXPECT_EQ(Take(), running);
-    driver.Wait(100);
-    EXPECT_EQ(state.clockEnd - state.clockStart, 2600u);
-
-    settings.language = 1;
-    Answer(IDOK);
-    Command(MenuNewGame);
-    EXPECT_EQ(LastBox(), "Attention: Cela va arrêter la partie en-cours. Continuer? ");
-    EXPECT_EQ(state.penaltyCells, 0u);
-    EXPECT_EQ(state.clockStart, 0u);
-    EXPECT_EQ(state.current, NoCell);
-    EXPECT_EQ(board.revealed, Layer{});
-    EXPECT_FALSE(TimerRunning());
-    // A fresh game closes without a question.
-    driver.Close();
-    EXPECT_EQ(BoxCount(), 8u);
-    EXPECT_FALSE(frame.HasWindow());
 }
 
 TEST_F(GameFlow, OpeningAnimationRepaintsItsAreasUntilItEnds) {

@@ -1,5 +1,5 @@
 // Drawing with the stylus: the cell under it, the pieces a stroke writes, the highlighted line
-// and its target, double taps, the solved check, and looking at a finished game.
+// and its target, revealed cells, and a finished board solved another way.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -58,6 +58,9 @@ TEST_F(Stylus, StrokesWriteThePieceOfEachCellTheyLeave) {
          {{{0, 1}, {1, 1}, {2, 1}, {3, 1}}, {{1, 1}, {2, 1}, {1, 1}, {1, 2}}},
          {{{1, 1}, -23}, {{2, 1}, -24}}},
         {"going on after a release", {{{0, 1}, {1, 1}}, {{2, 1}}}, {{{1, 1}, -24}}},
+        {"a diagonal step keeps the piece it leaves",
+         {{{0, 1}, {1, 1}, {2, 1}, {3, 1}}, {{1, 0}, {1, 1}, {2, 2}}},
+         {{{1, 1}, -24}}},
         {"ended by leaving the grid", {{{0, 1}, {1, 1}, {1, -3}, {1, 1}, {2, 1}}}, {{{1, 1}, 0}}},
     };
     for (const Case& c : cases) {
@@ -93,33 +96,6 @@ TEST_F(Stylus, EachStepHighlightsTheLineAndMarksTheEndpointStillToReach) {
     EXPECT_EQ(frame.paints.back().mode, RedrawFull);
 }
 
-TEST_F(Stylus, DoubleTapErasesOneCellAndTheDragAfterItStartsOneEventLate) {
-    Drag({{0, 1}, {1, 1}, {2, 1}, {3, 1}});
-    driver.Wait(1000);
-    const size_t paints = frame.paints.size();
-    Tap({2, 1});
-    Press({2, 1});  // the double tap, held
-    EXPECT_EQ(PlayerAt(2, 1), 0);
-    EXPECT_EQ(PlayerAt(1, 1), -24);
-    EXPECT_NE(At(board.errorMarks, 1, 1), 0);    // the check ran again
-    EXPECT_EQ(frame.paints.size(), paints + 2);  // the tap's press and release only
-    // The next event only clears the latch; the one after starts a fresh stroke.
-    Move({1, 2});
-    EXPECT_EQ(state.tapLatch, 0);
-    EXPECT_EQ(state.current, NoCell);
-    Move({2, 2});
-    Move({3, 2});
-    Move({3, 3});
-    EXPECT_EQ(PlayerAt(2, 2), 0);
-    EXPECT_EQ(PlayerAt(3, 2), -34);
-    driver.Release(0, 0);
-
-    driver.Wait(1000);
-    Tap({0, 1});
-    Tap({0, 1});
-    EXPECT_EQ(PlayerAt(0, 1), 2);  // an endpoint is never erased
-}
-
 TEST_F(Stylus, RevealedCellsTakeNoStrokeButADoubleTapErasesThem) {
     Tap({0, 0});
     Command(MenuHint);
@@ -135,26 +111,20 @@ TEST_F(Stylus, RevealedCellsTakeNoStrokeButADoubleTapErasesThem) {
     EXPECT_EQ(state.penaltyCells, 3u);
 }
 
-class SolvedBoard : public GameFixture {
-  protected:
+TEST_F(Stylus, ASolutionArrangedAnotherWayFinishesWithoutQuestionOrPenalty) {
     // Every line but 1 drawn; line 1 can fill its 3 x 3 block by rows or by columns.
-    SolvedBoard() {
-        LoadPuzzle({
-            "1 ─ ┐ 2 3",  //
-            "┌ ─ ┘ │ │",  //
-            "└ ─ 1 │ │",  //
-            "4 ─ 4 │ │",  //
-            "5 ─ 5 2 3",  //
-        });
-        Drag({{3, 0}, {3, 1}, {3, 2}, {3, 3}, {3, 4}});
-        Drag({{4, 0}, {4, 1}, {4, 2}, {4, 3}, {4, 4}});
-        Drag({{0, 3}, {1, 3}, {2, 3}});
-        Drag({{0, 4}, {1, 4}, {2, 4}});
-        driver.Wait(7000);
-    }
-};
-
-TEST_F(SolvedBoard, AnotherArrangementFinishesWithoutQuestionOrPenalty) {
+    LoadPuzzle({
+        "1 ─ ┐ 2 3",  //
+        "┌ ─ ┘ │ │",  //
+        "└ ─ 1 │ │",  //
+        "4 ─ 4 │ │",  //
+        "5 ─ 5 2 3",  //
+    });
+    Drag({{3, 0}, {3, 1}, {3, 2}, {3, 3}, {3, 4}});
+    Drag({{4, 0}, {4, 1}, {4, 2}, {4, 3}, {4, 4}});
+    Drag({{0, 3}, {1, 3}, {2, 3}});
+    Drag({{0, 4}, {1, 4}, {2, 4}});
+    driver.Wait(7000);
     Drag({{0, 0}, {0, 1}, {0, 2}, {1, 2}, {1, 1}, {1, 0}, {2, 0}, {2, 1}, {2, 2}});
     EXPECT_EQ(state.phase, Finished);
     EXPECT_EQ(state.endCheck, -1);
@@ -169,21 +139,6 @@ TEST_F(SolvedBoard, AnotherArrangementFinishesWithoutQuestionOrPenalty) {
     driver.Release(5, 5);
     EXPECT_EQ(state.selectMode, SelectNone);
     EXPECT_EQ(board.traceMarks, Layer{});
-}
-
-TEST_F(SolvedBoard, AsGeneratedShowsTheSolutionAndTakesNoMoreStrokes) {
-    Drag({{0, 0}, {1, 0}, {2, 0}, {2, 1}, {1, 1}, {0, 1}, {0, 2}, {1, 2}, {2, 2}});
-    EXPECT_EQ(state.endCheck, 0);
-    EXPECT_EQ(state.elapsedMs, 7000);
-    Press({4, 4});
-    EXPECT_EQ(state.selectMode, SelectNone);
-    EXPECT_EQ(At(board.traceMarks, 4, 0), 1);
-    driver.Release(0, 0);
-    // Neither double taps nor strokes change a finished board.
-    Tap({4, 4});
-    Drag({{2, 2}, {2, 1}, {3, 1}, {3, 2}});
-    EXPECT_EQ(board.player, board.solution);
-    EXPECT_EQ(At(board.traceMarks, 3, 0), 1);
 }
 
 }  // namespace

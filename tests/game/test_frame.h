@@ -30,8 +30,6 @@ class GameTestFrame : public CFrameWnd {
         Rect area;
     };
     std::vector<Paint> paints;
-    // Paints only validate: for runs of many events that look at no pixels.
-    bool validateOnly = false;
 
     // The opening animation as start-up begins it.
     void StartIntro() {
@@ -79,10 +77,6 @@ class GameTestFrame : public CFrameWnd {
     void OnPaint() {
         if (game.state.phase == Playing && game.state.introStart == 0)
             game.state.clockEnd = GetTickCount();
-        if (validateOnly) {
-            ValidateAll();
-            return;
-        }
         CPaintDC dc(this);
         paints.push_back({game.state.redrawMode, dc.Context().DeviceClip()});
     }
