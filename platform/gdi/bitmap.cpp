@@ -72,18 +72,17 @@ void Bitmap::CopyRows(const Rect& area, const Bitmap& src, Point from) {
     }
     const CopySource now{
         src.identity_.value, {from.x - area.left, from.y - area.top}, area.left, area.Width()};
-    if (now != copiedFrom_) {
+    if (now != copiedFrom_) {  // rare: the window takes its frames from one place
         copiedFrom_ = now;
-        ++copyEpoch_;
-        copies_.resize(static_cast<size_t>(height_));
+        copies_.assign(static_cast<size_t>(height_), RowCopy{});
     }
     for (int y = area.top, srcY = from.y; y < area.bottom; ++y, ++srcY) {
         RowCopy& last = copies_[static_cast<size_t>(y)];
-        if (last.epoch == copyEpoch_ && stamps_[static_cast<size_t>(y)] == last.stamp &&
+        if (stamps_[static_cast<size_t>(y)] == last.stamp &&
             src.stamps_[static_cast<size_t>(srcY)] <= last.sourceGeneration)
             continue;
         copy(y, srcY);
-        last = {copyEpoch_, src.generation_, generation_};
+        last = {src.generation_, generation_};
     }
     // Later writes on either side now carry a newer stamp than the copy recorded.
     ++src.generation_;

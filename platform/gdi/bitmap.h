@@ -66,12 +66,12 @@ class Bitmap {
         int left = 0, width = 0;
         friend bool operator==(const CopySource&, const CopySource&) = default;
     };
-    // What a row holds from a copy: made under which source (its epoch), the source's row as
-    // of a generation, and the stamp the copy left on the row.
+    // What a row holds from that copy: the source's row as of a generation, and the stamp the
+    // copy left on the row (None: nothing copied).
     struct RowCopy {
-        uint64_t epoch = 0;
+        static constexpr uint64_t None = ~uint64_t{0};
         uint64_t sourceGeneration = 0;
-        uint64_t stamp = 0;
+        uint64_t stamp = None;
     };
 
     int width_ = 0;
@@ -86,7 +86,6 @@ class Bitmap {
     mutable uint64_t generation_ = 1;
     std::vector<uint64_t> stamps_;
     CopySource copiedFrom_;
-    uint64_t copyEpoch_ = 0;  // counts changes of copiedFrom_
     std::vector<RowCopy> copies_;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "platform/gdi/raster.h"
@@ -61,13 +62,16 @@ void PatternFill(Bitmap& dst, const Rect& area, const Brush& brush, Rop rop) {
         // vectorises.
         const Terms t = TermsOf(rop, 0, dst.ValueOf(brush.colour), dst);
         const int left = area.left, width = area.Width();
+        const uint32_t* first = dst.Row(area.top) + left;
         for (int y = area.top; y < area.bottom; ++y) {
             uint32_t* row = dst.Row(y) + left;
-            if (t.a == 0)  // the result does not read the destination: a plain fill
-                std::fill_n(row, width, t.x);
-            else
+            if (t.a != 0)
                 for (int x = 0; x < width; ++x)
                     row[x] = t.Apply(row[x]);
+            else if (y == area.top)  // the result does not read the destination: a plain fill
+                std::fill_n(row, width, t.x);
+            else  // the rows below copy the first, with the C library's widest stores
+                std::memcpy(row, first, static_cast<size_t>(width) * sizeof(uint32_t));
         }
         return;
     }
