@@ -87,36 +87,6 @@ TEST(IntroSchedule, TheRingGrowsAsAnOutlineThenABandCutAtBothEnds) {
     EXPECT_EQ(RingAt(100000000).kind, RingKind::None);  // a paint long overdue
 }
 
-TEST(IntroProjection, TheBandLeavesOutTheLastOuterAndTheFirstInnerPointOfItsRun) {
-    IntroScene scene;
-    scene.RingTable = MakeRingTable();
-    scene.depthScale = DepthScale();
-    auto projected = [&](int i, int s) {
-        return ProjectRingPoint(ScaleRingPoint(scene.RingTable[i], s), scene.depthScale);
-    };
-    RingPath path;
-    // Step 20: the open outline through all 90 outer points at size 100.
-    std::span<const Point> points = ProjectRing(scene, RingAt(20), path);
-    ASSERT_EQ(points.size(), 90u);
-    EXPECT_EQ(points[0], Point(85, 113));  // (0, -10000): py 112, dy -2
-    EXPECT_EQ(points[89], projected(89, 100));
-    // Step 36, cut 0: A_0 ... A_88, then B_89 ... B_1 at size 174.
-    points = ProjectRing(scene, RingAt(36), path);
-    ASSERT_EQ(points.size(), 178u);
-    EXPECT_EQ(points[88], projected(88, 180));
-    EXPECT_EQ(points[89], projected(89, 174));
-    EXPECT_EQ(points[177], projected(1, 174));
-    EXPECT_EQ(projected(45, 174), Point(81, 131));  // depth 2601 * 0.0825 = 214: py 132, dy 18
-    EXPECT_EQ(points[89 + 44], Point(81, 131));
-    // Step 49, cut 37, n 15: A_37 ... A_51, then B_52 ... B_38 at size 239.
-    points = ProjectRing(scene, RingAt(49), path);
-    ASSERT_EQ(points.size(), 30u);
-    EXPECT_EQ(points[0], projected(37, 245));
-    EXPECT_EQ(points[14], projected(51, 245));
-    EXPECT_EQ(points[15], projected(52, 239));
-    EXPECT_EQ(points[29], projected(38, 239));
-}
-
 TEST(IntroSchedule, ThePenDarkensPastSize150) {
     const std::pair<int, COLORREF> cases[] = {
         {15, RGB(150, 30, 190)},  {150, RGB(150, 30, 190)}, {155, RGB(136, 27, 172)},
