@@ -86,26 +86,5 @@ TEST_F(Cells, GlyphsOfEachSetAndNoneBeyondTheStrip) {
         }
 }
 
-TEST_F(Cells, LayerShownByPhase) {
-    rig.board.solution[0] = -24;
-    rig.board.player[0] = -13;
-    const struct {
-        GamePhase phase;
-        SelectMode select;
-        int tile;
-    } cases[] = {
-        {Playing, SelectNone, 1},
-        {Playing, SelectHintCell, 1},
-        {Finished, SelectProposal, 1},
-        {Finished, SelectNone, 2},
-    };
-    for (const auto& c : cases) {
-        rig.state.phase = c.phase;
-        rig.state.selectMode = c.select;
-        rig.Paint(RedrawFull);
-        EXPECT_TRUE(CellShows(rig, 0, 0, {.tile = c.tile})) << c.phase << c.select;
-    }
-}
-
 }  // namespace
 }  // namespace velinor::test

@@ -14,49 +14,6 @@
 namespace velinor {
 namespace {
 
-TEST(IntroProjection, ScalingTruncatesTowardZero) {
-    const RingPoints table = MakeRingTable();
-    // i = 45 lies 180 degrees round, a hair short of it: sin 3.1415 = 0.0000927, so y at size 1
-    // is 99.99999957 and 200 times that still falls short of 20000.
-    const std::tuple<int, int, Point> cases[] = {
-        {0, 15, {0, -1500}},        // the far point of the first ring
-        {10, 100, {44994, -7660}},  // 449.94 and -76.606
-        {67, 100, {-69957, 350}},   // -699.570: truncation, not the floor
-        {45, 200, {12, 19999}},     //
-        {45, 205, {13, 20499}},     // past the near limit
-        {45, 199, {12, 19899}},     // the inner edge at 205
-        {40, 245, {58669, 23021}},  // the largest size
-    };
-    for (const auto& [i, s, expected] : cases)
-        EXPECT_EQ(ScaleRingPoint(table[i], s), expected) << i << " at " << s;
-}
-
-TEST(IntroProjection, PointsLandWhereTheFormulasPutThem) {
-    EXPECT_EQ(DepthScale(), 20000.0 / 1650.0);
-    // py = 110 + 7000 / (trunc((20000 - y) / depthScale) + 100), t = x * 120 / 20000,
-    // w = t * (180 - py) / 70, dx = t - w, dy = py - 114,
-    // X = 85 - trunc(0.259 dy - 0.966 dx), Y = 114 - trunc(0.259 dx - 0.966 dy).
-    const std::pair<Point, Point> cases[] = {
-        // depth 21500 * 0.0825 = 1773: py 113, dy -1; X 85 - trunc(-0.259), Y 114 - trunc(0.966).
-        {{0, -1500}, {85, 114}},
-        // depth 2281, py 112; t 269, w 261, dx 8, dy -2: X 85 + 8 (8.246), Y 114 - 4 (4.004).
-        {{44994, -7660}, {93, 110}},
-        // py 114; t = trunc(-421.2) = -421, w = trunc(-396.9) = -396, dx -25:
-        // X 85 - 24 (24.15), Y 114 + 6 (-6.475). Floor division would give t -422, X 62.
-        {{-70200, 0}, {61, 120}},
-        // Depth 1 * 0.0825 truncates to 0: py 180, dy 66: X 85 - 17, Y 114 + 63.
-        {{0, 19999}, {68, 177}},
-        // At or past the near limit py is 20000, dy 19886: X 85 - 5150, Y 114 + 19209.
-        {{0, 20000}, {-5065, 19323}},
-        {{13, 20499}, {-5065, 19323}},
-        // The largest ring past the near limit: t 352, w = trunc(352 * -19820 / 70) = -99666,
-        // dx 100018: X 85 + 91466 (-91466.9), Y 114 - 6694 (6694.8).
-        {{58669, 23021}, {91551, -6580}},
-    };
-    for (const auto& [ground, screen] : cases)
-        EXPECT_EQ(ProjectRingPoint(ground, DepthScale()), screen) << ground.x << ", " << ground.y;
-}
-
 TEST(IntroSchedule, TheRingGrowsAsAnOutlineThenABandCutAtBothEnds) {
     // s = 5f; the band's polygon has 2n points, n = 89 - 2 cut, cut = (s - 170) / 2 from s 205.
     // First step, last step, ring, points.
@@ -85,36 +42,6 @@ TEST(IntroSchedule, TheRingGrowsAsAnOutlineThenABandCutAtBothEnds) {
     EXPECT_EQ(RingAt(41).cut, 17);
     EXPECT_EQ(RingAt(49).cut, 37);
     EXPECT_EQ(RingAt(100000000).kind, RingKind::None);  // a paint long overdue
-}
-
-TEST(IntroProjection, TheBandLeavesOutTheLastOuterAndTheFirstInnerPointOfItsRun) {
-    IntroScene scene;
-    scene.RingTable = MakeRingTable();
-    scene.depthScale = DepthScale();
-    auto projected = [&](int i, int s) {
-        return ProjectRingPoint(ScaleRingPoint(scene.RingTable[i], s), scene.depthScale);
-    };
-    RingPath path;
-    // Step 20: the open outline through all 90 outer points at size 100.
-    std::span<const Point> points = ProjectRing(scene, RingAt(20), path);
-    ASSERT_EQ(points.size(), 90u);
-    EXPECT_EQ(points[0], Point(85, 113));  // (0, -10000): py 112, dy -2
-    EXPECT_EQ(points[89], projected(89, 100));
-    // Step 36, cut 0: A_0 ... A_88, then B_89 ... B_1 at size 174.
-    points = ProjectRing(scene, RingAt(36), path);
-    ASSERT_EQ(points.size(), 178u);
-    EXPECT_EQ(points[88], projected(88, 180));
-    EXPECT_EQ(points[89], projected(89, 174));
-    EXPECT_EQ(points[177], projected(1, 174));
-    EXPECT_EQ(projected(45, 174), Point(81, 131));  // depth 2601 * 0.0825 = 214: py 132, dy 18
-    EXPECT_EQ(points[89 + 44], Point(81, 131));
-    // Step 49, cut 37, n 15: A_37 ... A_51, then B_52 ... B_38 at size 239.
-    points = ProjectRing(scene, RingAt(49), path);
-    ASSERT_EQ(points.size(), 30u);
-    EXPECT_EQ(points[0], projected(37, 245));
-    EXPECT_EQ(points[14], projected(51, 245));
-    EXPECT_EQ(points[15], projected(52, 239));
-    EXPECT_EQ(points[29], projected(38, 239));
 }
 
 TEST(IntroSchedule, ThePenDarkensPastSize150) {

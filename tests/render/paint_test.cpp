@@ -73,48 +73,6 @@ TEST(Redraw, IncrementalModeRepaintsTheBandAndTheThreeStrokeCellsWithOnePenEach)
     EXPECT_TRUE(BandShows(rig.Window(), PlayingBand("1'6\"3", "+ 11 x 15\" = 3'51\"3")));
 }
 
-TEST(Status, TextsByLanguageAndState) {
-    const struct {
-        int32_t language;
-        uint16_t exampleMode;
-        bool touched;
-        SelectMode select;
-        std::vector<BandText> texts;
-    } cases[] = {
-        {1,
-         1,
-         false,
-         SelectNone,
-         {{"Terminez le jeu, connectez les symboles", StatusRect, TextCentre, Cyan}}},
-        {0,
-         0,
-         true,
-         SelectHintCell,
-         {{"3\"0", ClockRect, TextRight, Green},
-          {"+ 2 x 15\" = 33\"0", PenaltyRect, TextRight, Cyan},
-          {"Select one cell", StatusRect, TextLeft, Cyan}}},
-        {1,
-         0,
-         true,
-         SelectProposal,
-         {{"3\"0", ClockRect, TextRight, Green},
-          {"+ 2 x 15\" = 33\"0", PenaltyRect, TextRight, Cyan},
-          {"Votre proposition", StatusRect, TextLeft, Green}}},
-        // The rules' example shows neither clock nor penalty line.
-        {0, 1, true, SelectNone, {}},
-    };
-    for (const auto& c : cases) {
-        PaintRig rig;
-        rig.settings.language = c.language;
-        rig.state.exampleMode = c.exampleMode;
-        rig.state.clockStart = c.touched ? rig.driver.Now() - 3000 : 0;
-        rig.state.penaltyCells = 2;
-        rig.state.selectMode = c.select;
-        rig.Paint(RedrawFull);
-        EXPECT_TRUE(BandShows(rig.Window(), c.texts)) << c.language << c.exampleMode << c.touched;
-    }
-}
-
 TEST(Status, BestTimeNeedsOneOfTheCurrentPlayersOwn) {
     const struct {
         int16_t player;
@@ -218,14 +176,6 @@ TEST(Failures, PaintBeforeTheBufferExistsDrawsNothing) {
     rig.Paint(RedrawFull);
     EXPECT_TRUE(SameIn(rig.Window(), window, WholeWindow));
     EXPECT_FALSE(rig.frame.NeedsPaint());
-}
-
-TEST(Intro, TakesTheFrameWhileItRuns) {
-    PaintRig rig;
-    rig.state.introStart = rig.driver.Now();
-    rig.state.clockEnd = 1;
-    rig.Paint(RedrawFull);
-    EXPECT_EQ(rig.state.clockEnd, 1u);
 }
 
 }  // namespace

@@ -49,21 +49,6 @@ TEST(Settings, FirstSaveWritesTheThirtySevenValuesInOrderWithTheirSizes) {
     EXPECT_EQ(ReadValues(SettingsKeyPath), expected);
 }
 
-TEST(Settings, SavedRecordReadsBackWhole) {
-    TempStore store;
-    Settings saved = Distinct();
-    for (int save = 0; save < 2; ++save) {
-        ASSERT_EQ(SaveSettings(saved), 0);
-        Settings loaded;
-        loaded.versionText = ProgramVersion;  // never read back
-        EXPECT_EQ(LoadSettings(loaded), 0);
-        EXPECT_EQ(loaded, saved);
-        // The second save replaces the record in place.
-        saved.stats[0][1].totalplay = 99;
-        SetHistoryText(saved.stats[0][1].histo, "0;3;0;5;");
-    }
-}
-
 // A store written by hand with one value: a load replaces what fits of its field, the rest stay.
 TEST(Settings, ValuesOfOtherSizesAndTypesReplaceOnlyWhatFits) {
     const std::pair<StoredValue, std::function<void(Settings&)>> cases[] = {
