@@ -84,23 +84,25 @@ void AddWrapped(std::vector<Line>& lines, const std::string& paragraph, int widt
 
 std::vector<Line> Layout(std::string_view utf8, int width, unsigned format) {
     const std::string text = ToLatin1(utf8);
-    std::vector<std::string> paragraphs(1);
+    std::vector<Line> lines;
+    std::string paragraph;
+    const auto end = [&] {
+        if (format & TextWordBreak)
+            AddWrapped(lines, paragraph, width);
+        else
+            lines.push_back({paragraph, Latin1Width(paragraph)});
+        paragraph.clear();
+    };
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c != '\r' && c != '\n') {
-            paragraphs.back().push_back(c);
+            paragraph.push_back(c);
         } else if (!(format & TextSingleLine)) {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            paragraphs.emplace_back();
+            end();
         }
     }
-    std::vector<Line> lines;
-    for (const std::string& p : paragraphs) {
-        if (format & TextWordBreak)
-            AddWrapped(lines, p, width);
-        else
-            lines.push_back({p, Latin1Width(p)});
-    }
+    end();
     return lines;
 }
 
