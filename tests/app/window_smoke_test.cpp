@@ -1,5 +1,5 @@
 // The velinor program in a real X window (run under xvfb-run), where the SDL tests' dummy driver
-// cannot look: its titled window shows the frame, takes a tap sent through the X server and ends
+// cannot look: its titled window shows the frame, takes the stylus through the X server and ends
 // well on the window manager's close request.
 // GoogleTest before Xlib, whose macros (None, Bool) would break its names.
 #include <gtest/gtest.h>
@@ -28,6 +28,7 @@ using Clock = std::chrono::steady_clock;
 // The screen is shown at twice its size: screen pixel (x, y) is window pixel (2x, 2y).
 constexpr int Scale = 2;
 constexpr unsigned long BarGrey = 0xC0C0C0;
+constexpr unsigned long BarEdge = 0x848284;
 constexpr unsigned long Paper = 0xFFFFFF;
 
 bool WaitFor(const std::function<bool()>& done, std::chrono::seconds limit) {
@@ -125,6 +126,13 @@ TEST_F(RealWindow, ShowsItsFrameTakesTheStylusAndClosesOnRequest) {
 
     // The command bar's grey right of its buttons: the frame is on the screen.
     ASSERT_TRUE(Shows(235, 10, BarGrey));
+
+    // New Game's toolbar button is drawn pressed while the stylus holds it (its top edge turns
+    // dark) and let go when the stylus lifts.
+    Stylus(120, 12, true);
+    EXPECT_TRUE(Shows(115, 1, BarEdge));
+    Stylus(120, 12, false);
+    EXPECT_TRUE(Shows(115, 1, BarGrey));
 
     // The Menu button opens the menu over the board: white paper where there was none.
     EXPECT_NE(Pixel(95, 40), Paper);
