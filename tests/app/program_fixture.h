@@ -50,12 +50,7 @@ class ProgramTest : public ::testing::Test {
         return ids;
     }
 
-    size_t BoxCount() const { return driver.Modals().size(); }
     const HeadlessDriver::ModalRecord& LastBox() const { return driver.Modals().back(); }
-
-    bool TimerRunning() {
-        return driver.System().Timers().PeriodOf({frame, MainTimerId}).has_value();
-    }
 
     TempStore store;
     HeadlessDriver driver;

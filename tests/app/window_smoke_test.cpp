@@ -1,5 +1,6 @@
-// The velinor program in a real X window (run under xvfb-run): it shows its frame, takes the
-// stylus on a toolbar button and on the Menu button, and ends on a close request.
+// The velinor program in a real X window (run under xvfb-run), where the SDL tests' dummy driver
+// cannot look: its titled window shows the frame, takes the stylus through the X server and ends
+// well on the window manager's close request.
 // GoogleTest before Xlib, whose macros (None, Bool) would break its names.
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <utility>
 
 extern char** environ;
 
@@ -120,15 +122,13 @@ TEST_F(RealWindow, ShowsItsFrameTakesTheStylusAndClosesOnRequest) {
     ASSERT_TRUE(WaitFor([&] { return (window_ = FindWindow()) != 0; }, std::chrono::seconds(20)));
     XWindowAttributes attributes;
     ASSERT_TRUE(XGetWindowAttributes(display_, window_, &attributes));
-    EXPECT_EQ(attributes.width, 240 * Scale);
-    EXPECT_EQ(attributes.height, 320 * Scale);
+    EXPECT_EQ(std::pair(attributes.width, attributes.height), std::pair(240 * Scale, 320 * Scale));
 
     // The command bar's grey right of its buttons: the frame is on the screen.
     ASSERT_TRUE(Shows(235, 10, BarGrey));
 
-    // New Game's toolbar button (after the Menu button, two buttons and a separator) is drawn
-    // pressed while the stylus holds it: its top edge turns dark.
-    ASSERT_TRUE(Shows(115, 1, BarGrey));
+    // New Game's toolbar button is drawn pressed while the stylus holds it (its top edge turns
+    // dark) and let go when the stylus lifts.
     Stylus(120, 12, true);
     EXPECT_TRUE(Shows(115, 1, BarEdge));
     Stylus(120, 12, false);

@@ -26,7 +26,6 @@ constexpr std::array<uint32_t, 14> Commands = {
     MenuLearnRules, ToolLearnRules, ToolOptions, ToolNewGame,     ToolPause,
     MenuHint,       ToolHint,       MenuPause,   ToolShowSolution};
 constexpr size_t RecentEvents = 12;
-constexpr int DeepestModal = 4;
 
 // One run of the program, from start-up to its end.
 struct Program {
@@ -59,7 +58,6 @@ class Player {
             if (!report_.fault.empty()) break;
             PlayOneEvent();
         }
-        if (program_) report_.modals += program_->driver.Modals().size();
         program_.reset();
     }
 
@@ -74,7 +72,6 @@ class Player {
     HeadlessDriver& Driver() { return program_->driver; }
 
     void StartSession() {
-        if (program_) report_.modals += program_->driver.Modals().size();
         program_.reset();
         program_ = std::make_unique<Program>();
         ++report_.sessions;
@@ -113,7 +110,6 @@ class Player {
         if (auto fault = CheckStore(saved); !fault.empty()) return Fail(fault);
         if (Driver().System().QuitPosted()) {
             program_->app.EndInstance();
-            report_.modals += program_->driver.Modals().size();
             program_.reset();
             return;
         }
@@ -241,14 +237,10 @@ class Player {
             return "key";
         }
         clockOnly = true;
-        if (roll <= 91) {
-            const auto ms = static_cast<uint32_t>(Uniform(1, 400));
+        if (roll <= 95) {
+            const uint32_t ms = roll <= 91 ? static_cast<uint32_t>(Uniform(1, 400)) : 5000;
             driver.Wait(ms);
             return "wait " + std::to_string(ms);
-        }
-        if (roll <= 95) {
-            driver.Wait(5000);
-            return "wait 5000";
         }
         if (roll <= 97) {
             driver.JumpClock(600000);
@@ -312,11 +304,7 @@ class Player {
     // A box or dialog: its controls worked at random, then confirmed, cancelled or left open.
     void ActInside(CDialog& modal) {
         HeadlessDriver& driver = Driver();
-        if (++depth_ > DeepestModal) {
-            driver.Click(IDCANCEL);
-            --depth_;
-            return;
-        }
+        ++report_.modals;
         if (modal.Kind() == ModalKind::ColourChooser) {
             if (Chance(50)) {
                 driver.ChooseColour(RGB(Uniform(0, 255), Uniform(0, 255), Uniform(0, 255)));
@@ -341,7 +329,6 @@ class Player {
             if (driver.OpenModal() == &modal && Chance(85))
                 driver.Click(Chance(50) ? IDOK : IDCANCEL);
         }
-        --depth_;
     }
 
     static std::string Text(Point p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
@@ -372,7 +359,6 @@ class Player {
     Layer gameSolution_{};
     uint32_t gamePenalty_ = 0;
     GamePhase gamePhase_ = Playing;
-    int depth_ = 0;
 };
 
 }  // namespace
