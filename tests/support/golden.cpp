@@ -13,11 +13,6 @@ namespace {
 
 constexpr COLORREF Differs = RGB(255, 0, 255);
 
-bool Updating() {
-    const char* update = std::getenv("VELINOR_UPDATE_GOLDEN");
-    return update != nullptr && std::string(update) == "1";
-}
-
 COLORREF ColourAt(const Bitmap& image, int x, int y) {
     return image.ColourOf(image.Value(x, y));
 }
@@ -69,7 +64,9 @@ Bitmap Difference(const Bitmap& expected, const Bitmap& actual) {
 ::testing::AssertionResult MatchesGolden(const std::string& name, const Bitmap& actual) {
     const std::filesystem::path reference =
         std::filesystem::path(VELINOR_GOLDEN_DIR) / (name + ".png");
-    if (Updating()) return Save(actual, reference);
+    if (const char* update = std::getenv("VELINOR_UPDATE_GOLDEN");
+        update && update == std::string("1"))
+        return Save(actual, reference);
 
     std::string error;
     const std::optional<Bitmap> expected = LoadPng(reference.string(), &error);

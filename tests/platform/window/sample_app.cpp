@@ -61,12 +61,4 @@ bool SampleApp::InitInstance() {
     return true;
 }
 
-const MessageMap* SampleApp::GetMessageMap() const {
-    static constexpr MessageEntry entries[] = {
-        OnCommand<40001, &CWinApp::OnAppExit>,
-    };
-    static const MessageMap map{CWinApp::GetMessageMap(), entries};
-    return &map;
-}
-
 }  // namespace velinor::test

@@ -88,9 +88,6 @@ class SampleApp : public CWinApp {
   public:
     bool InitInstance() override;
     SampleFrame& Frame() { return static_cast<SampleFrame&>(*m_pMainWnd); }
-
-  protected:
-    const MessageMap* GetMessageMap() const override;
 };
 
 }  // namespace velinor::test
