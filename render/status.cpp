@@ -1,6 +1,9 @@
 #include "render/status.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
+#include <iterator>
+#include <string_view>
 
 #include "platform/gdi/text.h"
 #include "render/colours.h"
@@ -8,6 +11,14 @@
 #include "render/layout.h"
 
 namespace velinor {
+namespace {
+
+// The band's lines are put together on every paint, so by hand rather than by printf.
+char* Append(char* out, std::string_view text) {
+    return std::copy(text.begin(), text.end(), out);
+}
+
+}  // namespace
 
 void DrawStatusText(OffscreenBuffer& offscreen, const char* text, const Rect& rect,
                     unsigned alignment, COLORREF colour) {
@@ -36,9 +47,15 @@ void PaintStatusTexts(OffscreenBuffer& offscreen, const GameContext& context) {
         if (state.penaltyCells != 0) {
             char total[TimeTextSize];
             FormatTime(total, state.penaltyCells * PenaltyPerCellMs + elapsed);
+            // "+ 4 x 15\" = 1'5\"3": a count read back as negative keeps its sign instead of the
+            // space.
             char line[48];
-            std::snprintf(line, sizeof line, "+% i x %i\" = %s",
-                          static_cast<int>(state.penaltyCells), PenaltyPerCellSeconds, total);
+            const int cells = static_cast<int>(state.penaltyCells);
+            char* out = Append(line, cells < 0 ? "+" : "+ ");
+            out = std::to_chars(out, std::end(line), cells).ptr;
+            out = Append(out, " x ");
+            out = std::to_chars(out, std::end(line), PenaltyPerCellSeconds).ptr;
+            *Append(Append(out, "\" = "), total) = '\0';
             DrawStatusText(offscreen, line, PenaltyRect, TextRight, PromptColour);
         }
     }
@@ -70,7 +87,7 @@ void PaintBestTime(OffscreenBuffer& offscreen, const Settings& settings) {
     char mine[TimeTextSize];
     FormatTime(mine, static_cast<uint32_t>(own));
     char line[2 * TimeTextSize + 3];
-    std::snprintf(line, sizeof line, "%s (%s)", best, mine);
+    *Append(Append(Append(Append(line, best), " ("), mine), ")") = '\0';
     DrawStatusText(offscreen, line, BestTimeRect, TextLeft, BestTimeColour);
 }
 

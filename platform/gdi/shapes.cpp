@@ -1,6 +1,7 @@
 #include "platform/gdi/shapes.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -53,6 +54,21 @@ struct Stroke {
         }
     }
 
+    // Pixels major lo..hi (inclusive, already inside the clip) on line `minor`: a straight
+    // solid run, the clip of the other axis checked once.
+    void Run(bool xMajor, int64_t lo, int64_t hi, int64_t minor) {
+        if (lo > hi || minor < (xMajor ? clip.top : clip.left) ||
+            minor >= (xMajor ? clip.bottom : clip.right))
+            return;
+        if (xMajor) {
+            uint32_t* row = target.Row(static_cast<int>(minor));
+            std::fill(row + lo, row + hi + 1, ink);
+        } else {
+            for (int64_t y = lo; y <= hi; ++y)
+                target.Row(static_cast<int>(y))[minor] = ink;
+        }
+    }
+
     // The segment from a to b (device pixels) without b. The pixels are worked out from the end
     // with the smaller main coordinate, so they do not depend on which end starts; only the
     // pixels inside the clip along the main axis are visited.
@@ -73,6 +89,14 @@ struct Stroke {
         const int64_t first = std::max<int64_t>(0, lowClip - major0);
         const int64_t last = std::min<int64_t>(n, highClip - 1 - major0);
         const int64_t skipped = reversed ? 0 : n;  // the step that lands on b
+        // Straight solid segments (the cells' strokes, frames) are most of what is drawn.
+        if (dm == 0 && !dashed) {
+            const int64_t from = major0 + std::max<int64_t>(first, skipped == 0 ? 1 : 0);
+            const int64_t to = major0 + std::min<int64_t>(last, skipped == n ? n - 1 : n);
+            Run(xMajor, from, to, minor0);
+            if (width == 2) Run(xMajor, from, to, minor0 - 1);
+            return;
+        }
         for (int64_t i = first; i <= last; ++i) {
             if (i == skipped) continue;
             // Straight lines, the common case, need no wide division.
@@ -97,15 +121,13 @@ struct DevicePoint {
     int64_t y;
 };
 
-std::vector<DevicePoint> ToDevice(const DC& dc, std::span<const Point> points) {
-    std::vector<DevicePoint> out;
-    out.reserve(points.size() + 1);
+// out holds as many points as points.
+void ToDevice(const DC& dc, std::span<const Point> points, DevicePoint* out) {
     for (const Point& p : points)
-        out.push_back({int64_t{p.x} + dc.ViewportOrg().x, int64_t{p.y} + dc.ViewportOrg().y});
-    return out;
+        *out++ = {int64_t{p.x} + dc.ViewportOrg().x, int64_t{p.y} + dc.ViewportOrg().y};
 }
 
-void StrokePath(DC& dc, const std::vector<DevicePoint>& path) {
+void StrokePath(DC& dc, std::span<const DevicePoint> path) {
     if (dc.SelectedBitmap() == nullptr || dc.SelectedPen().style == PenStyle::Null) return;
     const Pen& pen = dc.SelectedPen();
     Bitmap& target = *dc.SelectedBitmap();
@@ -121,7 +143,7 @@ void StrokePath(DC& dc, const std::vector<DevicePoint>& path) {
 }
 
 // Alternate-rule fill: on each row, the pixels whose centres lie between pairs of crossings.
-void FillPath(DC& dc, const std::vector<DevicePoint>& path) {
+void FillPath(DC& dc, std::span<const DevicePoint> path) {
     const Brush& brush = dc.SelectedBrush();
     const Rect clip = dc.DeviceClip();
     if (path.size() < 3 || brush.style == BrushStyle::Null || clip.IsEmpty()) return;
@@ -158,14 +180,20 @@ void FillPath(DC& dc, const std::vector<DevicePoint>& path) {
 }  // namespace
 
 void Polyline(DC& dc, std::span<const Point> points) {
-    StrokePath(dc, ToDevice(dc, points));
+    // A path as short as a cell's stroke stays on the stack: a drag step strokes several.
+    std::array<DevicePoint, 8> few;
+    std::vector<DevicePoint> many(points.size() > few.size() ? points.size() : 0);
+    DevicePoint* path = many.empty() ? few.data() : many.data();
+    ToDevice(dc, points, path);
+    StrokePath(dc, {path, points.size()});
 }
 
 void Polygon(DC& dc, std::span<const Point> points) {
     if (points.empty()) return;
-    std::vector<DevicePoint> path = ToDevice(dc, points);
-    FillPath(dc, path);
-    path.push_back(path.front());
+    std::vector<DevicePoint> path(points.size() + 1);
+    ToDevice(dc, points, path.data());
+    path.back() = path.front();
+    FillPath(dc, {path.data(), points.size()});
     StrokePath(dc, path);
 }
 
@@ -178,11 +206,12 @@ void Rectangle(DC& dc, int left, int top, int right, int bottom) {
             raster::ClipLogical(dc, int64_t{left} + 1, int64_t{top} + 1, r - left - 1, b - top - 1),
             dc.SelectedBrush(), Rop::PatCopy);
     const int64_t ox = dc.ViewportOrg().x, oy = dc.ViewportOrg().y;
-    StrokePath(dc, {{left + ox, top + oy},
-                    {r + ox, top + oy},
-                    {r + ox, b + oy},
-                    {left + ox, b + oy},
-                    {left + ox, top + oy}});
+    const DevicePoint frame[] = {{left + ox, top + oy},
+                                 {r + ox, top + oy},
+                                 {r + ox, b + oy},
+                                 {left + ox, b + oy},
+                                 {left + ox, top + oy}};
+    StrokePath(dc, frame);
 }
 
 }  // namespace velinor

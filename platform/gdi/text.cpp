@@ -58,52 +58,61 @@ int Latin1Width(std::string_view text) {
     return width;
 }
 
+// A laid-out line: a view into the Latin-1 text its layout was made from.
 struct Line {
-    std::string text;
+    std::string_view text;
     int width;
 };
 
-void AddWrapped(std::vector<Line>& lines, const std::string& paragraph, int width) {
-    std::string current;
+// Words joined by their single spaces are the paragraph's own characters, so each line is a view
+// into it; a line that would start with a space starts at the next word instead.
+void AddWrapped(std::vector<Line>& lines, std::string_view paragraph, int width) {
+    size_t lineStart = 0, lineEnd = 0;  // the line so far
     size_t start = 0;
     while (start <= paragraph.size()) {
         size_t end = paragraph.find(' ', start);
-        if (end == std::string::npos) end = paragraph.size();
-        const std::string word = paragraph.substr(start, end - start);
-        const std::string joined = current.empty() ? word : current + " " + word;
-        if (!current.empty() && Latin1Width(joined) > width) {
-            lines.push_back({current, Latin1Width(current)});
-            current = word;
+        if (end == std::string_view::npos) end = paragraph.size();
+        const bool empty = lineEnd == lineStart;
+        const size_t from = empty ? start : lineStart;
+        if (!empty && Latin1Width(paragraph.substr(from, end - from)) > width) {
+            const std::string_view line = paragraph.substr(lineStart, lineEnd - lineStart);
+            lines.push_back({line, Latin1Width(line)});
+            lineStart = start;
         } else {
-            current = joined;
+            lineStart = from;
         }
+        lineEnd = end;
         start = end + 1;
     }
-    lines.push_back({current, Latin1Width(current)});
+    const std::string_view line = paragraph.substr(lineStart, lineEnd - lineStart);
+    lines.push_back({line, Latin1Width(line)});
 }
 
-std::vector<Line> Layout(std::string_view utf8, int width, unsigned format) {
-    const std::string text = ToLatin1(utf8);
+// text: Latin-1, and without CR or LF for a single line.
+std::vector<Line> Layout(std::string_view text, int width, unsigned format) {
     std::vector<Line> lines;
-    std::string paragraph;
-    const auto end = [&] {
+    const auto add = [&](std::string_view paragraph) {
         if (format & TextWordBreak)
             AddWrapped(lines, paragraph, width);
         else
             lines.push_back({paragraph, Latin1Width(paragraph)});
-        paragraph.clear();
     };
+    size_t start = 0;
     for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n') {
-            paragraph.push_back(c);
-        } else if (!(format & TextSingleLine)) {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            end();
-        }
+        if (text[i] != '\r' && text[i] != '\n') continue;
+        add(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
     }
-    end();
+    add(text.substr(start));
     return lines;
+}
+
+// The text to lay out: Latin-1, its line breaks dropped when it is to stay on one line.
+std::string LayoutText(std::string_view utf8, unsigned format) {
+    std::string text = ToLatin1(utf8);
+    if (format & TextSingleLine) std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
+    return text;
 }
 
 // Each glyph row as a mask of its set pixels (bit gx for column gx), made once from the sheet:
@@ -159,7 +168,8 @@ int TextWidth(std::string_view utf8) {
 }
 
 Size MeasureText(std::string_view utf8, int width, unsigned format) {
-    const std::vector<Line> lines = Layout(utf8, width, format);
+    const std::string text = LayoutText(utf8, format);
+    const std::vector<Line> lines = Layout(text, width, format);
     Size size{0, static_cast<int>(lines.size()) * TextLineHeight()};
     for (const Line& line : lines)
         if (line.width > size.width) size.width = line.width;
@@ -169,8 +179,9 @@ Size MeasureText(std::string_view utf8, int width, unsigned format) {
 int DrawText(DC& dc, std::string_view utf8, const Rect& rect, unsigned format) {
     const int64_t width = int64_t{rect.right} - rect.left;
     const int64_t height = int64_t{rect.bottom} - rect.top;
+    const std::string text = LayoutText(utf8, format);
     const std::vector<Line> lines =
-        Layout(utf8, static_cast<int>(std::clamp<int64_t>(width, 0, INT32_MAX)), format);
+        Layout(text, static_cast<int>(std::clamp<int64_t>(width, 0, INT32_MAX)), format);
     const int lineHeight = TextLineHeight();
     const int total = static_cast<int>(lines.size()) * lineHeight;
     if (dc.SelectedBitmap() == nullptr) return total;

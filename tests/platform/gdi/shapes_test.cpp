@@ -44,6 +44,21 @@ TEST(Lines, FarCoordinatesAreClippedNotWrapped) {
     EXPECT_TRUE(nothing.PixelsOf(Ink).empty());
 }
 
+// Straight runs in both directions, pens 1 and 2 wide (the second pixel above or to the left),
+// the end point left out, cut by the bitmap's edges on both axes.
+TEST(Lines, StraightRunsLeaveOutTheirEndAndAreClippedOnBothAxes) {
+    Canvas canvas(10, 6);
+    Draw(canvas, {{-3, 0}, {12, 0}}, 2);
+    Draw(canvas, {{4, 8}, {4, -2}}, 2);
+    Draw(canvas, {{9, 3}, {6, 3}}, 2);
+    Draw(canvas, {{1, 1}, {1, 4}});
+    Draw(canvas, {{10, 5}, {10, 1}}, 2);  // just outside: only the second pixels show
+    Draw(canvas, {{0, 6}, {3, 6}}, 2);
+    EXPECT_EQ(canvas.PixelsOf(Ink),
+              Union(Union(Union(Block(0, 0, 10, 1), Block(3, 0, 5, 6)), Block(7, 2, 10, 4)),
+                    Union(Union(Block(1, 1, 2, 4), Block(9, 2, 10, 6)), Block(0, 5, 3, 6))));
+}
+
 TEST(Shapes, PolygonsAndRectanglesFillPixelCentresInsideAndOutlineAllTheirEdges) {
     Canvas canvas(16, 10);
     canvas.dc.SelectPen(CreatePen(PenStyle::Solid, 1, Ink));
