@@ -104,19 +104,6 @@ std::string CheckSettings(const Settings& s) {
     return {};
 }
 
-std::string CheckUntouched(const Bitmap& before, const Bitmap& after,
-                           std::span<const uint8_t> entitled) {
-    for (int y = 0; y < after.Height(); ++y) {
-        for (int x = 0; x < after.Width(); ++x) {
-            if (entitled[static_cast<size_t>(y) * after.Width() + x] != 0) continue;
-            if (before.Row(y)[x] != after.Row(y)[x])
-                return Describe("screen pixel changed outside the repainted area", x, y,
-                                static_cast<int>(after.Row(y)[x]));
-        }
-    }
-    return {};
-}
-
 std::string CheckStoredRecord(const Settings& saved) {
     const std::vector<StoredValue> values = ReadValues(SettingsKeyPath);
     if (values.size() != SettingsValueCount)

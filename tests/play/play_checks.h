@@ -3,11 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <string>
 
 #include "app/main_frame.h"
-#include "platform/gdi/bitmap.h"
 
 namespace velinor::test {
 
@@ -21,11 +19,6 @@ std::string CheckGameState(const GameState& state, uint32_t now, bool timerRunni
 
 // Every option and statistic in its range.
 std::string CheckSettings(const Settings& settings);
-
-// Pixels of `before` and `after` that differ where `entitled` (one byte a pixel, 0 = the event
-// had no right to change it) says no.
-std::string CheckUntouched(const Bitmap& before, const Bitmap& after,
-                           std::span<const uint8_t> entitled);
 
 // The whole record under the game's key, read back as LoadSettings reads it, equals `saved`.
 std::string CheckStoredRecord(const Settings& saved);

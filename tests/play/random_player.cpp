@@ -11,7 +11,6 @@
 #include "game/commands.h"
 #include "platform/headless/headless.h"
 #include "platform/random/random.h"
-#include "platform/window/theme.h"
 #include "render/layout.h"
 #include "store/registry_schema.h"
 #include "tests/play/play_checks.h"
@@ -78,10 +77,6 @@ class Player {
         sessionEvents_ = 0;
         SeedRandom(random_());
         Driver().AnswerEvery([this](CDialog& modal) { ActInside(modal); });
-        Driver().System().SetPaintObserver([this](const CWnd& window, std::span<const Rect> rs) {
-            if (program_ && &window == program_->app.GetMainWnd())
-                painted_.insert(painted_.end(), rs.begin(), rs.end());
-        });
         if (!program_->app.InitInstance()) return Fail("start-up failed");
         Driver().Wait(0);
         if (Saves().count != 0 && !(Frame().settings == Saves().last))
@@ -92,16 +87,8 @@ class Player {
     }
 
     void PlayOneEvent() {
-        const Bitmap before = Driver().Screen();
-        const std::vector<Rect> coveredBefore = OtherWindows();
-        const GameState& state = Frame().state;
         const uint64_t savesBefore = Saves().count;
-        const bool running = state.phase == Playing && state.clockStart != 0 &&
-                             state.eventCount != 0 && state.introStart == 0 &&
-                             coveredBefore.empty();
-        painted_.clear();
-        bool clockOnly = false;
-        Remember(Act(clockOnly));
+        Remember(Act());
         ++report_.events;
         ++sessionEvents_;
 
@@ -113,8 +100,6 @@ class Player {
             program_.reset();
             return;
         }
-        if (auto fault = CheckScreen(before, coveredBefore, clockOnly && running); !fault.empty())
-            return Fail(fault);
         CheckAll();
     }
 
@@ -148,48 +133,6 @@ class Player {
         }
     }
 
-    // The screen outside the main window's client area belongs to the platform; inside it, the
-    // event may change what it painted and what other windows covered before or after it. A
-    // clock tick in a running game may change only the status band.
-    std::string CheckScreen(const Bitmap& before, const std::vector<Rect>& coveredBefore,
-                            bool statusOnly) {
-        MainFrame& frame = Frame();
-        const Point at = frame.ScreenToClient({0, 0});
-        const Point origin{-at.x, -at.y};
-        Rect client;
-        frame.GetClientRect(client);
-        std::vector<uint8_t> entitled(static_cast<size_t>(ScreenWidth) * ScreenHeight, 1);
-        auto mark = [&](const Rect& screenRect, uint8_t value) {
-            const Rect r = Intersect(screenRect, {0, 0, ScreenWidth, ScreenHeight});
-            for (int y = r.top; y < r.bottom; ++y)
-                std::fill_n(entitled.begin() + y * ScreenWidth + r.left, r.Width(), value);
-        };
-        auto toScreen = [&](const Rect& r) {
-            return Rect{r.left + origin.x, r.top + origin.y, r.right + origin.x,
-                        r.bottom + origin.y};
-        };
-        mark(toScreen(client), 0);
-        const Rect band{0, 0, client.right, StatusBandHeight};
-        for (const Rect& r : painted_)
-            mark(toScreen(statusOnly ? Intersect(r, band) : r), 1);
-        for (const Rect& r : coveredBefore)
-            mark(r, 1);
-        for (const Rect& r : OtherWindows())
-            mark(r, 1);
-        return CheckUntouched(before, Driver().Screen(), entitled);
-    }
-
-    // Every visible window but the main one, with its shadow, in screen pixels.
-    std::vector<Rect> OtherWindows() {
-        std::vector<Rect> rects;
-        for (const CWnd* window : Driver().System().Windows()) {
-            if (window == program_->app.GetMainWnd() || !window->IsWindowVisible()) continue;
-            Rect r = window->WindowRect();
-            rects.push_back({r.left, r.top, r.right + ShadowOffset, r.bottom + ShadowOffset});
-        }
-        return rects;
-    }
-
     // Client pixels of a cell's centre.
     Point CellPoint(int x, int y) {
         const Board& board = Frame().board;
@@ -204,7 +147,7 @@ class Player {
         return CellPoint(Uniform(0, n - 1), Uniform(0, n - 1));
     }
 
-    std::string Act(bool& clockOnly) {
+    std::string Act() {
         HeadlessDriver& driver = Driver();
         const int roll = Uniform(1, 100);
         if (roll <= 20) return Stroke();
@@ -236,7 +179,6 @@ class Player {
             driver.Key(Chance(50) ? VK_RETURN : VK_ESCAPE);
             return "key";
         }
-        clockOnly = true;
         if (roll <= 95) {
             const uint32_t ms = roll <= 91 ? static_cast<uint32_t>(Uniform(1, 400)) : 5000;
             driver.Wait(ms);
@@ -246,7 +188,6 @@ class Player {
             driver.JumpClock(600000);
             return "clock jump 600000";
         }
-        clockOnly = false;
         driver.Close();
         return "close";
     }
@@ -354,7 +295,6 @@ class Player {
     FileMark storeMark_;
     std::unique_ptr<Program> program_;
     uint64_t sessionEvents_ = 0;
-    std::vector<Rect> painted_;
     std::deque<std::string> recent_;
     Layer gameSolution_{};
     uint32_t gamePenalty_ = 0;

@@ -103,47 +103,25 @@ TEST(Status, BestTimeNeedsOneOfTheCurrentPlayersOwn) {
     }
 }
 
-TEST(Banners, OnlyAfterAGameWithoutPenalty) {
-    const struct {
-        int16_t endCheck;
-        uint32_t penaltyCells;
-        SelectMode select;
-        int32_t language;
-        int id;  // 0: no banner
-        Rect at;
-        int fromY;
-        COLORREF letters;
-    } cases[] = {
-        {0, 0, SelectNone, 1, 114, {90, 13, 155, 26}, 0, Green},
-        {0, 0, SelectProposal, 0, 114, {90, 13, 155, 26}, 13, Green},
-        {-1, 0, SelectNone, 0, 115, {40, 13, 196, 30}, 19, RGB(128, 255, 255)},
-        {-1, 0, SelectProposal, 0, 0, {}, 0, 0},
-        {0, 3, SelectNone, 0, 0, {}, 0, 0},
+// The golden frames pin the perfect banner, the accepted one in French and none after a penalty;
+// left are the accepted banner in English and none over the player's own proposal.
+TEST(Banners, AcceptedInEnglishAndNoneOverTheProposal) {
+    auto paint = [](SelectMode select, bool loads) -> Bitmap {
+        SetBitmapLoadFails(115, !loads);
+        PaintRig rig;
+        PaintSituation(rig, "finished-accepted");
+        rig.settings.language = 0;
+        rig.state.selectMode = select;
+        rig.Paint(RedrawFull);
+        SetBitmapLoadFails(115, false);
+        return rig.Window();
     };
-    for (const auto& c : cases) {
-        // Where the frames with and without the banners' bitmaps differ is the banner.
-        Bitmap frames[2];
-        for (bool loads : {true, false}) {
-            for (int id : {114, 115})
-                SetBitmapLoadFails(id, !loads);
-            PaintRig rig;
-            PaintSituation(rig, "finished-shown");
-            rig.state.endCheck = c.endCheck;
-            rig.state.penaltyCells = c.penaltyCells;
-            rig.state.selectMode = c.select;
-            rig.settings.language = c.language;
-            rig.Paint(RedrawFull);
-            frames[loads] = rig.Window();
-        }
-        for (int id : {114, 115})
-            SetBitmapLoadFails(id, false);
-        SCOPED_TRACE(c.endCheck * 100 + c.penaltyCells * 10 + c.select);
-        if (c.id != 0) {
-            EXPECT_TRUE(BannerShows(frames[1], c.id, c.at, c.fromY, Black, c.letters));
-        }
-        EXPECT_TRUE(SameIn(frames[1], frames[0], {0, 0, 240, c.id ? c.at.top : 294}));
-        EXPECT_TRUE(SameIn(frames[1], frames[0], {0, c.at.bottom, 240, 294}));
-    }
+    const Bitmap shown = paint(SelectNone, true), bare = paint(SelectNone, false);
+    const Rect at{40, 13, 196, 30};
+    EXPECT_TRUE(BannerShows(shown, 115, at, 19, Black, RGB(128, 255, 255)));
+    EXPECT_TRUE(SameIn(shown, bare, {0, 0, 240, at.top}));
+    EXPECT_TRUE(SameIn(shown, bare, {0, at.bottom, 240, 294}));
+    EXPECT_TRUE(SameIn(paint(SelectProposal, true), paint(SelectProposal, false), WholeWindow));
 }
 
 TEST(Failures, PauseBannerOrGlyphsMissingLeaveTheBoardOut) {
