@@ -25,14 +25,14 @@ TEST_F(GameFlow, OpeningAnimationRepaintsItsAreasUntilItEnds) {
         frame.paints.clear();
         driver.Wait(IntroTimerPeriod);
         ASSERT_EQ(frame.paints.size(), 1u);
-        EXPECT_EQ(frame.paints[0].area, tick.area) << tick.introFrame;
+        EXPECT_EQ(frame.paints[0], tick.area) << tick.introFrame;
     }
     // A tick at 5000 ms is the last frame; the next one ends the animation and repaints the game.
     driver.JumpClock(IntroLength - 4 * IntroTimerPeriod);
     EXPECT_NE(state.introStart, 0u);
     driver.Wait(IntroTimerPeriod);
     EXPECT_EQ(state.introStart, 0u);
-    EXPECT_EQ(frame.paints.back().area, client);
+    EXPECT_EQ(frame.paints.back(), client);
     EXPECT_FALSE(TimerRunning());
 }
 
