@@ -1,5 +1,5 @@
-// Drawing with the stylus: the cell under it, the pieces a stroke writes, the highlighted line
-// and its target, revealed cells, and a finished board solved another way.
+// Drawing with the stylus: the cell under it, the pieces a stroke writes, revealed cells, and a
+// finished board solved another way.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -72,28 +72,6 @@ TEST_F(Stylus, StrokesWriteThePieceOfEachCellTheyLeave) {
         for (auto [cell, value] : c.player)
             EXPECT_EQ(PlayerAt(cell.x, cell.y), value) << int{cell.x} << "," << int{cell.y};
     }
-}
-
-TEST_F(Stylus, EachStepHighlightsTheLineAndMarksTheEndpointStillToReach) {
-    Press({4, 2});
-    driver.Move(Centre({4, 2}).x + 9, Centre({4, 2}).y - 9);  // within the cell: counted only
-    EXPECT_EQ(state.eventCount, 2u);
-    EXPECT_EQ(state.current, (Cell{4, 2}));
-    Move({4, 3});
-    // The cell just entered has no piece yet: the line up to the cell left is lit.
-    EXPECT_EQ(At(board.traceMarks, 4, 2), 1);
-    EXPECT_EQ(At(board.traceMarks, 3, 3), 50);
-    EXPECT_EQ(state.target, (Cell{3, 3}));
-    EXPECT_EQ(frame.paints.back().mode, RedrawIncremental);
-    Move({4, 4});
-    Move({3, 4});
-    EXPECT_EQ(At(board.traceMarks, 4, 4), 1);
-    Move({3, 3});  // the line is complete: no target
-    EXPECT_EQ(At(board.traceMarks, 3, 3), 1);
-    EXPECT_EQ(state.target, NoCell);
-    driver.Release(0, 0);
-    EXPECT_EQ(board.traceMarks, Layer{});
-    EXPECT_EQ(frame.paints.back().mode, RedrawFull);
 }
 
 TEST_F(Stylus, RevealedCellsTakeNoStrokeButADoubleTapErasesThem) {

@@ -24,12 +24,8 @@ class GameTestFrame : public CFrameWnd {
     }
 
     GameContext game;
-    // What each paint found: the redraw mode, and the bounds of the area it painted.
-    struct Paint {
-        RedrawMode mode;
-        Rect area;
-    };
-    std::vector<Paint> paints;
+    // The bounds of the area each paint painted.
+    std::vector<Rect> paints;
 
     // The opening animation as start-up begins it.
     void StartIntro() {
@@ -78,7 +74,7 @@ class GameTestFrame : public CFrameWnd {
         if (game.state.phase == Playing && game.state.introStart == 0)
             game.state.clockEnd = GetTickCount();
         CPaintDC dc(this);
-        paints.push_back({game.state.redrawMode, dc.Context().DeviceClip()});
+        paints.push_back(dc.Context().DeviceClip());
     }
     void OnClose() {
         if (velinor::OnClose(game)) CFrameWnd::OnClose();

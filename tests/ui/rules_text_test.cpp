@@ -1,13 +1,10 @@
-// The rules dialog: its two texts, and how it stands on the screen in each language.
+// The rules text: fixed pieces around one line introducing the game, in each language.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
+#include <utility>
 
-#include "platform/headless/headless.h"
-#include "tests/support/golden.h"
-#include "ui/dialog_templates.h"
-#include "ui/rules_dialog.h"
 #include "ui/rules_text.h"
 
 namespace velinor::test {
@@ -38,25 +35,6 @@ TEST(RulesText, FixedPiecesAroundOneLineIntroducingTheGame) {
         EXPECT_EQ(middle.find_first_of("\r\n"), std::string_view::npos) << middle;
         EXPECT_TRUE(middle.starts_with("Velinor ")) << middle;
         EXPECT_NE(middle.find(rules.japanese), std::string_view::npos) << middle;
-    }
-}
-
-// The dialog takes the whole screen in each language, its two texts in place.
-TEST(RulesDialogScreen, GoldenScreenInEachLanguage) {
-    HeadlessDriver driver;
-    const ResourceTable resources{{}, {}, {}, GameDialogTemplates()};
-    SetResources(resources);
-    for (int32_t language : {0, 1}) {
-        Settings settings;
-        settings.language = language;
-        RulesDialog dialog(settings);
-        driver.AnswerNext([&](CDialog&) {
-            EXPECT_TRUE(
-                MatchesGolden(language == 0 ? "rules-english" : "rules-french", driver.Screen()));
-            driver.Key(VK_RETURN);
-        });
-        EXPECT_EQ(dialog.DoModal(), IDOK);
-        EXPECT_EQ(driver.Modals().back().caption, "Dialog");
     }
 }
 
