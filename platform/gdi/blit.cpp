@@ -62,6 +62,14 @@ void PatternFill(Bitmap& dst, const Rect& area, const Brush& brush, Rop rop) {
         // vectorises.
         const Terms t = TermsOf(rop, 0, dst.ValueOf(brush.colour), dst);
         const int left = area.left, width = area.Width();
+        // Black over whole rows, the clear that starts every paint, is one run of zero bytes.
+        if (t.a == 0 && t.x == 0 && width == dst.Width()) {
+            for (int y = area.top; y < area.bottom; ++y)
+                dst.Row(y);  // marks the row written
+            std::memset(dst.Row(area.top), 0,
+                        static_cast<size_t>(width) * area.Height() * sizeof(uint32_t));
+            return;
+        }
         const uint32_t* first = dst.Row(area.top) + left;
         for (int y = area.top; y < area.bottom; ++y) {
             uint32_t* row = dst.Row(y) + left;
