@@ -102,6 +102,7 @@ TEST_F(Shell, APaintReachesTheScreenOnlyInsideTheInvalidatedRegion) {
     driver.Wait(0);
     EXPECT_EQ(driver.ReadPixel(100, 210), red);
     frame->InvalidateRect(&b, true);
+    frame->InvalidateRect(&b, false);  // a plain one after it keeps the erase
     driver.Wait(0);
     EXPECT_EQ(driver.ReadPixel(100, 210), RGB(255, 255, 255));
     EXPECT_EQ(driver.ReadPixel(100, 100), red);
