@@ -9,8 +9,9 @@ namespace {
 
 TEST(Board, InGridHonoursGridSizeAndNeverReachesPastTheLayers) {
     // gridSize, x, y, inside; 40 and -3 are sizes no game uses.
-    const int cases[][4] = {{5, 4, 4, 1},    {5, 5, 0, 0},   {5, 0, -1, 0}, {5, 7, 2, 0},
-                            {40, 11, 11, 1}, {40, 12, 0, 0}, {-3, 0, 0, 0}};
+    const int cases[][4] = {{5, 4, 4, 1},   {5, 5, 0, 0},   {5, 2, 5, 0},
+                            {5, 0, -1, 0},  {5, 7, 2, 0},   {40, 11, 11, 1},
+                            {40, 12, 0, 0}, {40, 0, 12, 0}, {-3, 0, 0, 0}};
     for (const auto& [size, x, y, inside] : cases) {
         Board board{static_cast<int16_t>(size)};
         EXPECT_EQ(InGrid(board, x, y), inside != 0) << size << ": " << x << "," << y;

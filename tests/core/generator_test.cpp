@@ -106,14 +106,14 @@ TEST(PickPathStart, ScansRowByRowFromARandomCellAndTakesANeighbourByTheChoiceRul
     // with Down (choice 0) and Right (choice 2), where k = 1 or 2 lands on Right.
     Board board = BoardFromRows({"1 . 2 ─ 2", ". . . 3 │", "4 . 5 │ 3", "│ 5 ┘ . .", "4 6 ─ . 6"});
     const Cell aroundFirst[] = {{1, 2}, {1, 0}, {2, 1}, {0, 1}};  // Down, Up, Right, Left
+    Cell a = NoCell;
+    Direction back = Up;
     for (uint64_t seed = 0; seed < 100; ++seed) {
         const uint32_t k = DrawAfterSeed(seed, 2) & 3;
         const int x = static_cast<int>((DrawAfterSeed(seed, 0) & 255) % 5);
         const int y = static_cast<int>((DrawAfterSeed(seed, 1) & 255) % 5);
         const bool second = y * 5 + x > 6 && y * 5 + x <= 18;
         const Cell expected = !second ? aroundFirst[k] : k == 1 || k == 2 ? Cell{4, 3} : Cell{3, 4};
-        Cell a = NoCell;
-        Direction back = Up;
         ASSERT_TRUE(PickPathStart(board, a, back));
         EXPECT_EQ(a, expected) << "seed " << seed;
         EXPECT_EQ(Neighbour(a, back), (second ? Cell{3, 3} : Cell{1, 1})) << "seed " << seed;
@@ -121,8 +121,6 @@ TEST(PickPathStart, ScansRowByRowFromARandomCellAndTakesANeighbourByTheChoiceRul
     // With both filled no empty cell has two empty neighbours.
     board.solution[CellIndex(1, 1)] = board.solution[CellIndex(3, 3)] = 7;
     const Layer filled = board.solution;
-    Cell a = NoCell;
-    Direction back = Up;
     EXPECT_FALSE(PickPathStart(board, a, back));
     EXPECT_EQ(board.solution, filled);
 }

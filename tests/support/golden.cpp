@@ -36,20 +36,6 @@ Bitmap Compact(const Bitmap& image) {
     return compact;
 }
 
-// The expected image at a quarter of its brightness, differing pixels in magenta.
-Bitmap Difference(const Bitmap& expected, const Bitmap& actual) {
-    Bitmap diff = CreateCompatibleBitmap(expected.Width(), expected.Height());
-    for (int y = 0; y < diff.Height(); ++y)
-        for (int x = 0; x < diff.Width(); ++x) {
-            const COLORREF e = ColourAt(expected, x, y);
-            diff.SetValue(x, y,
-                          e == ColourAt(actual, x, y)
-                              ? RGB(GetRValue(e) / 4, GetGValue(e) / 4, GetBValue(e) / 4)
-                              : Differs);
-        }
-    return diff;
-}
-
 ::testing::AssertionResult Save(const Bitmap& image, const std::filesystem::path& path) {
     std::error_code ignored;  // a folder that cannot be made shows as a failed write below
     std::filesystem::create_directories(path.parent_path(), ignored);
@@ -64,36 +50,40 @@ Bitmap Difference(const Bitmap& expected, const Bitmap& actual) {
 ::testing::AssertionResult MatchesGolden(const std::string& name, const Bitmap& actual) {
     const std::filesystem::path reference =
         std::filesystem::path(VELINOR_GOLDEN_DIR) / (name + ".png");
+    const std::filesystem::path failures = VELINOR_GOLDEN_FAILURES;
     if (const char* update = std::getenv("VELINOR_UPDATE_GOLDEN");
         update && update == std::string("1"))
         return Save(actual, reference);
 
     std::string error;
     const std::optional<Bitmap> expected = LoadPng(reference.string(), &error);
-    int differing = 0;
-    if (expected && expected->Width() == actual.Width() && expected->Height() == actual.Height()) {
-        for (int y = 0; y < actual.Height(); ++y)
-            for (int x = 0; x < actual.Width(); ++x)
-                differing += ColourAt(*expected, x, y) != ColourAt(actual, x, y);
-        if (differing == 0) return ::testing::AssertionSuccess();
-    }
-
-    const std::filesystem::path failures = VELINOR_GOLDEN_FAILURES;
-    const std::filesystem::path actualPath = failures / (name + ".actual.png");
     ::testing::AssertionResult result = ::testing::AssertionFailure();
-    if (!expected)
+    if (!expected) {
         result << "no golden frame " << reference << " (" << error << ")";
-    else if (differing == 0)
+    } else if (expected->Bounds() != actual.Bounds()) {
         result << "golden frame " << reference << " is " << expected->Width() << " x "
                << expected->Height() << ", the image " << actual.Width() << " x "
                << actual.Height();
-    else
-        result << differing << " pixels differ from " << reference;
-    if (Save(actual, actualPath)) result << "; actual image: " << actualPath;
-    if (differing != 0) {
+    } else {
+        // The expected image at a quarter of its brightness, differing pixels in magenta.
+        Bitmap diff = CreateCompatibleBitmap(actual.Width(), actual.Height());
+        int differing = 0;
+        for (int y = 0; y < diff.Height(); ++y)
+            for (int x = 0; x < diff.Width(); ++x) {
+                const COLORREF e = ColourAt(*expected, x, y);
+                const bool same = e == ColourAt(actual, x, y);
+                differing += !same;
+                diff.SetValue(
+                    x, y,
+                    same ? RGB(GetRValue(e) / 4, GetGValue(e) / 4, GetBValue(e) / 4) : Differs);
+            }
+        if (differing == 0) return ::testing::AssertionSuccess();
         const std::filesystem::path diffPath = failures / (name + ".diff.png");
-        if (Save(Difference(*expected, actual), diffPath)) result << ", difference: " << diffPath;
+        result << differing << " pixels differ from " << reference;
+        if (Save(diff, diffPath)) result << "; difference: " << diffPath;
     }
+    const std::filesystem::path actualPath = failures / (name + ".actual.png");
+    if (Save(actual, actualPath)) result << "; actual image: " << actualPath;
     return result << "\nIf the change is meant: VELINOR_UPDATE_GOLDEN=1 ./scripts/test.sh";
 }
 

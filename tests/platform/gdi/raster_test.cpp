@@ -1,5 +1,5 @@
-// Raster operations, the 1-bit and palette colour mappings, stretching, fills and clipping of the
-// blits; the pattern brush is checked through the opening animation's band.
+// Raster operations, shrinking, fills and clipping of the blits; the pattern brush, the two-pass
+// glyph copy and the sparkle's stretch show in the board's cells and the opening animation.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -13,7 +13,6 @@ using test::Block;
 using test::Canvas;
 using test::PaintEach;
 
-constexpr COLORREF Black = RGB(0, 0, 0);
 constexpr COLORREF White = RGB(255, 255, 255);
 
 TEST(Raster, OperationsFollowTheirTruthTables) {
@@ -37,41 +36,8 @@ TEST(Raster, OperationsFollowTheirTruthTables) {
     }
 }
 
-TEST(Raster, MonochromeSourcesTakeTheContextColoursInTheTwoPassGlyphCopy) {
-    Bitmap glyph(4, 4, 1);
-    for (const auto& [x, y] : {std::pair{1, 1}, {2, 1}, {1, 2}})
-        glyph.SetValue(x, y, 1);
-    // AND with white text on black, then OR with black text on the line colour: set pixels take
-    // the line colour, the tile shows around them.
-    auto tile = [](int x, int y) { return RGB(100 + 10 * x, 50 + 20 * y, 170); };
-    Canvas canvas(6, 6);
-    PaintEach(canvas.bitmap, tile);
-    const COLORREF line = RGB(0, 80, 0);
-    canvas.dc.SetTextColor(White);
-    canvas.dc.SetBkColor(Black);
-    BitBlt(canvas.dc, 1, 1, 4, 4, glyph, 0, 0, Rop::SrcAnd);
-    canvas.dc.SetTextColor(Black);
-    canvas.dc.SetBkColor(line);
-    BitBlt(canvas.dc, 1, 1, 4, 4, glyph, 0, 0, Rop::SrcPaint);
-    for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 6; ++x) {
-            const bool inked = glyph.Bounds().Contains({x - 1, y - 1}) && glyph.Value(x - 1, y - 1);
-            EXPECT_EQ(canvas.At(x, y), inked ? line : tile(x, y)) << x << "," << y;
-        }
-}
-
-TEST(Raster, StretchOrOntoAScene) {
-    // The sparkle's way: a small palette image scaled up and ORed over what is there.
-    Bitmap spark(2, 2, 8, {RGB(0, 0, 0), RGB(0, 0, 200), RGB(100, 100, 255)});
-    spark.SetValue(1, 0, 1);
-    spark.SetValue(0, 1, 2);
-    Canvas canvas(6, 6, RGB(16, 0, 0));
-    StretchBlt(canvas.dc, 1, 1, 4, 4, spark, 0, 0, 2, 2, Rop::SrcPaint);
-    EXPECT_EQ(canvas.PixelsOf(RGB(16, 0, 200)), Block(3, 1, 5, 3));
-    EXPECT_EQ(canvas.PixelsOf(RGB(116, 100, 255)), Block(1, 3, 3, 5));
-    EXPECT_EQ(canvas.PixelsOf(RGB(16, 0, 0)).size(), 36u - 8) << "black leaves the scene alone";
-
-    // Shrinking samples the middle of each source run: columns and rows 1 and 3 of 4.
+TEST(Raster, ShrinkingSamplesTheMiddleOfEachSourceRun) {
+    // Columns and rows 1 and 3 of 4.
     Bitmap big(4, 4, 24);
     PaintEach(big, [](int x, int y) { return RGB(x, y, 0); });
     Canvas small(2, 2, White);

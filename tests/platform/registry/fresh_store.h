@@ -1,24 +1,14 @@
 // An empty store for one test, of whichever registry the test program links: the SQLite file
-// (sqlite_store.cpp) or the page's text (page_store.cpp).
+// (registry_test.cpp) or the page's text (registry_page_test.cpp).
 #pragma once
-
-#include <memory>
 
 namespace velinor::test {
 
-class FreshStore {
-  public:
+struct FreshStore {
     FreshStore();
     ~FreshStore();
-    FreshStore(const FreshStore&) = delete;
-    FreshStore& operator=(const FreshStore&) = delete;
-
     // Whether anything was ever stored.
     bool Exists() const;
-
-  private:
-    struct Place;
-    std::unique_ptr<Place> place_;
 };
 
 }  // namespace velinor::test

@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <optional>
-#include <vector>
-
 #include "platform/registry/registry.h"
 #include "tests/support/temp_store.h"
 
@@ -31,15 +27,6 @@ inline void Set(HKEY key, const StoredValue& value) {
     auto size = static_cast<uint32_t>(value.bytes.size());
     RegResult result = RegSetValueEx(key, value.name.c_str(), value.type, value.bytes.data(), size);
     EXPECT_EQ(result, ErrorSuccess) << value.name;
-}
-
-// The value's bytes, or nothing when the query fails.
-inline std::optional<std::vector<uint8_t>> Query(HKEY key, const char* name) {
-    std::array<uint8_t, 64> buffer{};
-    auto size = static_cast<uint32_t>(buffer.size());
-    if (RegQueryValueEx(key, name, nullptr, buffer.data(), &size) != ErrorSuccess)
-        return std::nullopt;
-    return std::vector<uint8_t>(buffer.begin(), buffer.begin() + size);
 }
 
 }  // namespace velinor::test

@@ -3,11 +3,37 @@
 
 #include "platform/registry/registry.h"
 #include "platform/registry/registry_record.h"
+#include "platform/registry/registry_storage.h"
 #include "tests/platform/registry/fresh_store.h"
-#include "tests/platform/registry/page_store.h"
 #include "tests/platform/registry/registry_calls.h"
 
 namespace velinor {
+
+// The page's storage: the text it holds, and whether it lets itself be read and written (storage
+// turned off, storage full).
+struct {
+    std::optional<std::string> text;
+    bool readable = true, writable = true;
+} storage;
+
+bool ReadRegistryText(std::optional<std::string>* text) {
+    if (storage.readable) *text = storage.text;
+    return storage.readable;
+}
+
+bool WriteRegistryText(const std::string& text) {
+    if (storage.writable) storage.text = text;
+    return storage.writable;
+}
+
+test::FreshStore::FreshStore() {
+    storage = {};
+}
+test::FreshStore::~FreshStore() = default;
+bool test::FreshStore::Exists() const {
+    return storage.text.has_value();
+}
+
 namespace {
 
 using namespace test;
@@ -61,33 +87,33 @@ TEST(PageRegistry, TextThatIsNotARecordIsNeverReadNorOverwritten) {
     };
     for (const char* text : junk) {
         FreshStore store;
-        Storage().text = text;
+        storage.text = text;
         EXPECT_EQ(DecodeRegistry(text), std::nullopt) << text;
         HKEY key = nullptr;
         EXPECT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, KeyPath, &key), ErrorRegistryIoFailed) << text;
         EXPECT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, KeyPath, "", &key), ErrorRegistryIoFailed)
             << text;
-        EXPECT_EQ(Storage().text, text);
+        EXPECT_EQ(storage.text, text);
     }
 }
 
 TEST(PageRegistry, StorageThatRefusesLeavesWhatItHeld) {
     FreshStore store;
     const std::string sample = EncodeRegistry(SampleRecord);
-    Storage().text = sample;
+    storage.text = sample;
     // Turned off: nothing can be read, so nothing is opened.
-    Storage().readable = false;
+    storage.readable = false;
     HKEY key = nullptr;
     EXPECT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, KeyPath, &key), ErrorRegistryIoFailed);
     EXPECT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, KeyPath, "", &key), ErrorRegistryIoFailed);
 
     // Full: a save fails as a whole and the old text stays.
-    Storage().readable = true;
-    Storage().writable = false;
+    storage.readable = true;
+    storage.writable = false;
     key = CreateKey();
     Set(key, {"besttime0", REG_DWORD, {1, 0, 0, 0}});
     EXPECT_EQ(RegCloseKey(key), ErrorRegistryIoFailed);
-    EXPECT_EQ(Storage().text, sample);
+    EXPECT_EQ(storage.text, sample);
     EXPECT_EQ(ReadValues(KeyPath), (std::vector<StoredValue>{
                                        {"besttime0", REG_DWORD, {0xA0, 0x86, 0x01, 0x00}},
                                        {"n\t\né", REG_SZ, {}},

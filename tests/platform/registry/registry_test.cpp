@@ -4,11 +4,27 @@
 
 #include <array>
 #include <cstdlib>
+#include <optional>
 
+#include "tests/platform/registry/fresh_store.h"
 #include "tests/platform/registry/registry_calls.h"
-#include "tests/support/temp_store.h"
 
 namespace velinor {
+namespace test {
+
+std::optional<TempStore> file;  // the live FreshStore's
+
+FreshStore::FreshStore() {
+    file.emplace();
+}
+FreshStore::~FreshStore() {
+    file.reset();
+}
+bool FreshStore::Exists() const {
+    return std::filesystem::exists(file->file());
+}
+
+}  // namespace test
 namespace {
 
 using namespace test;

@@ -1,11 +1,14 @@
-// Dialogs: radio indexes out of range, unanswered and missing dialogs, edits; the colour chooser.
+// Dialogs: radio indexes out of range, unanswered and missing dialogs, edits scrolled by the
+// stylus and by whole lines; the colour chooser.
 // Exchange, groups, nesting and timers are checked on the Options dialog.
 #include <array>
 
 #include <gtest/gtest.h>
 
+#include "platform/gdi/gdi.h"
 #include "platform/headless/headless.h"
 #include "platform/window/colour_chooser.h"
+#include "platform/window/controls.h"
 #include "platform/window/message_box.h"
 #include "tests/platform/window/sample_app.h"
 
@@ -66,6 +69,25 @@ TEST_F(Dialogs, AnEditWiderThanItsTextScrollsUnderTheStylusWithinItsText) {
         driver.Click(IDOK);
     });
     dialog.DoModal();
+}
+
+TEST(MultiLineEdit, ScrollsToTheNearestWholeLineWithinTheText) {
+    // The text lies 2 pixels inside the frame and the scroll thumb takes 2 more on the right:
+    // 61 rows are left, whole lines of them shown.
+    const Control edit{.id = 1,
+                       .kind = ControlKind::Edit,
+                       .style = ES_MULTILINE,
+                       .rect = {10, 10, 110, 75},
+                       .text = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10"};
+    const int line = TextLineHeight();
+    const int most = (10 - 61 / line) * line;
+    EXPECT_EQ(MaxScroll(edit), (Point{0, most}));
+    const int half = line - line / 2;  // at least half a line: the next line
+    const int cases[][2] = {{-line, 0},       {half - 1, 0},
+                            {half, line},     {2 * line + half - 1, 2 * line},
+                            {most - 1, most}, {most + line, most}};
+    for (const auto& [wanted, expected] : cases)
+        EXPECT_EQ(ClampScroll(edit, {5, wanted}), (Point{0, expected})) << wanted;
 }
 
 struct Chooser : Dialogs {

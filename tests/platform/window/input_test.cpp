@@ -1,27 +1,16 @@
 // The stylus and the keys: double taps, moves while touching, where each message goes.
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "platform/headless/headless.h"
 #include "platform/window/message_box.h"
 #include "tests/platform/window/shell_fixture.h"
 
 namespace velinor {
 namespace {
 
-using Log = std::vector<std::string>;
-
-struct Stylus : test::ShellTest {
-    // The frame's log without its paints.
-    Log Input() const {
-        Log input = frame->log;
-        std::erase(input, "paint");
-        return input;
-    }
-};
+using Stylus = test::ShellTest;
+using test::Log;
 
 TEST_F(Stylus, TooLateOrTooFarIsAPressAndSoonAndNearADoubleTap) {
     driver.Tap(100, 100);
@@ -31,8 +20,8 @@ TEST_F(Stylus, TooLateOrTooFarIsAPressAndSoonAndNearADoubleTap) {
     driver.Tap(105, 100);
     driver.Wait(500);
     driver.Tap(109, 96);
-    EXPECT_EQ(Input(), (Log{"down 100,100", "up 100,100", "down 100,100", "up 100,100",
-                            "down 105,100", "up 105,100", "double 109,96", "up 109,96"}));
+    EXPECT_EQ(frame->Input(), (Log{"down 100,100", "up 100,100", "down 100,100", "up 100,100",
+                                   "down 105,100", "up 105,100", "double 109,96", "up 109,96"}));
 }
 
 TEST_F(Stylus, MovesArriveOnlyWhileTouchingAndFollowThePressedWindow) {
@@ -41,7 +30,7 @@ TEST_F(Stylus, MovesArriveOnlyWhileTouchingAndFollowThePressedWindow) {
     const Point path[] = {{50, 50}, {60, 50}, {60, -20}, {300, 400}};
     driver.Drag(path);
     // Past the client area the window still gets the moves, held to the screen's edges.
-    EXPECT_EQ(Input(),
+    EXPECT_EQ(frame->Input(),
               (Log{"down 50,50", "move 60,50", "move 60,-20", "move 239,293", "up 239,293"}));
 }
 
@@ -62,9 +51,9 @@ TEST_F(Stylus, AModalBoxTakesTheStylusAndItsButtonsAnswerOnlyWhenTapped) {
         driver.Tap(x, y);
     });
     EXPECT_EQ(frame->MessageBox("Abort?", "Warning", MB_OKCANCEL), IDCANCEL);
-    EXPECT_TRUE(Input().empty());
+    EXPECT_TRUE(frame->Input().empty());
     driver.Tap(5, 280);
-    EXPECT_EQ(Input(), (Log{"down 5,280", "up 5,280"}));
+    EXPECT_EQ(frame->Input(), (Log{"down 5,280", "up 5,280"}));
 }
 
 TEST_F(Stylus, BoxesAnswerEnterAndEscapeAsTheirButtons) {

@@ -42,14 +42,13 @@ void SampleFrame::OnTimer(uint32_t id) {
 
 bool SampleDialog::OnInitDialog() {
     CDialog::OnInitDialog();
-    symbolSet = difficulty = initialIndex;
+    difficulty = initialIndex;
     UpdateData(false);
     return true;
 }
 
 void SampleDialog::DoDataExchange(CDataExchange& dx) {
     DDX_Radio(dx, 1018, difficulty);
-    DDX_Radio(dx, 1022, symbolSet);
     DDX_Text(dx, 1024, summary);
 }
 

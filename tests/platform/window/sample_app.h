@@ -17,6 +17,8 @@
 
 namespace velinor::test {
 
+using Log = std::vector<std::string>;
+
 constexpr MenuItemTemplate SampleMenuItems[] = {
     {"New Game", 40005},    {"Pause", 40015},   {"Hint", 40013},  {"Show solution", 40007},
     {"Learn rules", 40008}, {"Options", 40004}, {"About", 40003}, {"Exit", 40001},
@@ -28,8 +30,6 @@ constexpr ToolbarTemplate SampleToolbars[] = {{128, 17, 17, SampleButtons}};
 
 constexpr uint32_t SampleDialogId = 104;
 constexpr ControlTemplate SampleControls[] = {
-    {ControlClass::Button, 1022, "123", {93, 8, 27, 9}, BS_AUTORADIOBUTTON | WS_GROUP},
-    {ControlClass::Button, 1023, "ABC", {93, 18, 27, 9}, BS_AUTORADIOBUTTON},
     {ControlClass::Button, 1018, "easy", {85, 70, 40, 9}, BS_AUTORADIOBUTTON | WS_GROUP},
     {ControlClass::Button, 1019, "medium", {85, 80, 40, 9}, BS_AUTORADIOBUTTON},
     {ControlClass::Button, 1020, "hard", {85, 90, 39, 9}, BS_AUTORADIOBUTTON},
@@ -39,14 +39,13 @@ constexpr DialogTemplate SampleDialogs[] = {{SampleDialogId, "Options", 167, 174
 
 constexpr ResourceTable SampleResources{SampleMenus, SampleToolbars, {}, SampleDialogs};
 
-// The Options dialog's way of working: radio groups and a text exchanged with members.
+// The Options dialog's way of working: a radio group and a text exchanged with members.
 class SampleDialog : public CDialog {
   public:
     SampleDialog() : CDialog(SampleDialogId) {}
 
     // What OnInitDialog puts in the members before they go to the controls.
     int initialIndex = 0;
-    int symbolSet = -1;
     int difficulty = -1;
     std::string summary = "Total played: 3 during 3'0\"4";
 
@@ -60,7 +59,13 @@ class SampleFrame : public CFrameWnd {
   public:
     SampleFrame();
 
-    std::vector<std::string> log;
+    Log log;
+    // The log without its paints.
+    Log Input() const {
+        Log input = log;
+        std::erase(input, "paint");
+        return input;
+    }
     CCommandBar commandBar;
     // What the paint handler does; by default it paints nothing and only validates.
     std::function<void(CPaintDC&)> painter;
