@@ -38,11 +38,6 @@ Settings OneMoreGame(Settings settings) {
     return settings;
 }
 
-Settings Changed(Settings settings, const Change& change) {
-    change(settings);
-    return settings;
-}
-
 // Each stored field's bytes under its value's name.
 std::map<std::string, std::string> Fields(const Settings& settings) {
     std::map<std::string, std::string> fields;
@@ -103,9 +98,11 @@ GameRun StartAndSaveGame() {
     return run;
 }
 
-// A store holding `stored` but for some values (`expected` says which are missing) is read so,
+// A store holding Distinct() but for the values `missing` sets back to their defaults is read so,
 // and the next save writes every value back.
-void ExpectReadWithout(const Settings& expected, const std::string& what) {
+void ExpectReadWithout(const Change& missing, const std::string& what) {
+    Settings expected = Distinct();
+    missing(expected);
     GameRun run = StartAndSaveGame();
     EXPECT_EQ(run.atStartUp, expected) << what;
     EXPECT_EQ(run.saved, 0) << what;
@@ -333,7 +330,7 @@ TEST(StoreFaults, RowsWithNullsOrValuesOfAnotherTypeAreMissing) {
             RunSql(store.file(), statement);
         if (missing) {
             EXPECT_EQ(ReadValues(SettingsKeyPath).size(), 36u) << sql[0];
-            ExpectReadWithout(Changed(Distinct(), missing), sql[0]);
+            ExpectReadWithout(missing, sql[0]);
         } else {
             ExpectNeitherWrittenNorRead(store, sql[1]);
         }
