@@ -63,10 +63,7 @@ TEST(Redraw, IncrementalModeRepaintsTheBandAndTheThreeStrokeCellsWithOnePenEach)
     pens = CreatedPenCount();
     rig.Paint(RedrawIncremental);
     EXPECT_LE(CreatedPenCount() - pens, 3u);
-    EXPECT_TRUE(SameIn(rig.Window(), before, {0, 30, 240, 70}));
-    EXPECT_TRUE(SameIn(rig.Window(), before, {0, 90, 240, 294}));
-    EXPECT_TRUE(SameIn(rig.Window(), before, {0, 70, 60, 90}));
-    EXPECT_TRUE(SameIn(rig.Window(), before, {100, 70, 240, 90}));
+    EXPECT_TRUE(SameIn(rig.Window(), before, Below, {60, 70, 100, 90}));
     EXPECT_TRUE(CellShows(rig, 3, 2, {.inverted = true}));
     EXPECT_TRUE(
         CellShows(rig, 4, 2, {.tile = 2, .c = Yellow, .strokes = {LeftStroke, RightStroke}}));

@@ -75,8 +75,10 @@ int CountIn(const Bitmap& image, const Rect& area, const std::function<bool(COLO
     });
 }
 
-::testing::AssertionResult SameIn(const Bitmap& now, const Bitmap& before, const Rect& area) {
-    return Matches(now, area, [&](int x, int y) { return At(before, x, y); });
+::testing::AssertionResult SameIn(const Bitmap& now, const Bitmap& before, const Rect& area,
+                                  const Rect& except) {
+    return Matches(
+        now, area, [&](int x, int y) { return At(before, x, y); }, except);
 }
 
 ::testing::AssertionResult BlackIn(const Bitmap& window, const Rect& area, const Rect& except) {

@@ -66,8 +66,9 @@ struct BandText {
 ::testing::AssertionResult BannerShows(const Bitmap& window, int id, const Rect& to, int fromY,
                                        COLORREF clear, COLORREF set);
 
-// Every pixel of the image in `area` equals the same pixel of `before`.
-::testing::AssertionResult SameIn(const Bitmap& now, const Bitmap& before, const Rect& area);
+// Every pixel of the image in `area` outside `except` equals the same pixel of `before`.
+::testing::AssertionResult SameIn(const Bitmap& now, const Bitmap& before, const Rect& area,
+                                  const Rect& except = {});
 
 // Every pixel of the image in `area` outside `except` is black.
 ::testing::AssertionResult BlackIn(const Bitmap& window, const Rect& area, const Rect& except = {});

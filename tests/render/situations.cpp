@@ -1,5 +1,6 @@
 #include "tests/render/situations.h"
 
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 
@@ -76,11 +77,6 @@ void Mark(Layer& layer, const Cell (&cells)[N]) {
         layer[CellIndex(c.x, c.y)] = 1;
 }
 
-void KeepEndpoints(Board& board) {
-    for (int i = 0; i < LayerCells; ++i)
-        board.player[i] = board.solution[i] > 0 ? board.solution[i] : 0;
-}
-
 // A game of the 8 x 8 puzzle in the phase given, the clock started at the first touch.
 void Eight(PaintRig& rig) {
     rig.board = BoardFromRows(EightSolution);
@@ -123,7 +119,8 @@ constexpr Situation AllSituations[] = {
     {"new-game",
      [](PaintRig& rig) {
          Eight(rig);
-         KeepEndpoints(rig.board);
+         for (int i = 0; i < LayerCells; ++i)  // the endpoints alone
+             rig.board.player[i] = std::max<int8_t>(rig.board.solution[i], 0);
          rig.state.clockStart = 0;
      }},
     {"rules-example",

@@ -83,10 +83,9 @@ TEST(ParseHistory, ReadsWithinTheTextAndTheSixtyCounts) {
         HistoryBins bins = ParseHistory(History(text), difficulty);
         std::array<int32_t, HistoryBinCount> counts{};
         std::copy(first.begin(), first.end(), counts.begin());
-        EXPECT_EQ(bins.offset, offset) << text;
-        EXPECT_EQ(bins.width, width) << text;
-        EXPECT_EQ(bins.counts, counts) << text;
-        EXPECT_EQ(bins.largestCount, largest) << text;
+        EXPECT_EQ(std::tie(bins.offset, bins.width, bins.counts, bins.largestCount),
+                  std::tie(offset, width, counts, largest))
+            << text;
     }
 }
 
