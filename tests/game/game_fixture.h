@@ -49,15 +49,11 @@ class GameFixture : public ProgramTest {
             points.push_back(Centre(c));
         driver.Drag(points);
     }
-    void Command(uint32_t id) { driver.Command(id); }
 
     bool TimerRunning() {
         return driver.System().Timers().PeriodOf({frame, MainTimerId}).has_value();
     }
     int8_t PlayerAt(int x, int y) const { return At(board.player, x, y); }
-    PlayerStats& Stats(int player = 0, int difficulty = 0) {
-        return settings.stats[player][difficulty];
-    }
 
     MainFrame& main{Started()};
     Board& board{main.board};

@@ -19,7 +19,7 @@ TEST_F(Statistics, CountedOnlyInTheSlotOfPlayerAndDifficulty) {
         stored.player = player;
         stored.difficulty = difficulty;
         SaveSettings(stored);
-        Command(MenuNewGame);
+        driver.Command(MenuNewGame);
         LoadPuzzle(FourLines);
         // The lines of FourLines, the last drawn 1234 ms after the first touch.
         Drag({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {4, 1}});
@@ -31,11 +31,11 @@ TEST_F(Statistics, CountedOnlyInTheSlotOfPlayerAndDifficulty) {
     }
     for (int p = 0; p < PlayerCount; ++p) {
         for (int d = 0; d < DifficultyCount; ++d)
-            EXPECT_EQ(Stats(p, d).totalplay, p == 1 && d == 2 ? 1 : 0) << p << d;
+            EXPECT_EQ(settings.stats[p][d].totalplay, p == 1 && d == 2 ? 1 : 0) << p << d;
     }
     TimeHistory oneGame{};
     AddTime(oneGame, 1234, 2);
-    EXPECT_EQ(Stats(1, 2).histo, oneGame);
+    EXPECT_EQ(settings.stats[1][2].histo, oneGame);
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ TEST_F(Stylus, StrokesWriteThePieceOfEachCellTheyLeave) {
 
 TEST_F(Stylus, RevealedCellsTakeNoStrokeButADoubleTapErasesThem) {
     Tap({0, 0});
-    Command(MenuHint);
+    driver.Command(MenuHint);
     Tap({4, 3});  // line 4
     driver.Wait(1000);
     Drag({{3, 3}, {3, 4}, {4, 4}, {4, 3}, {3, 3}});

@@ -17,7 +17,7 @@ class OptionsFixture : public GameFixture {
     // Runs Options; `inside` acts in the open dialog, which is cancelled if left open.
     void RunOptions(std::function<void(CDialog&)> inside) {
         driver.AnswerNext(std::move(inside));
-        Command(MenuOptions);
+        driver.Command(MenuOptions);
     }
     // The next message box gets this button.
     void Answer(int button) {
