@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,10 +16,6 @@
 #include "tests/support/temp_store.h"
 
 namespace velinor::test {
-
-// The menu's commands in resource order, whatever the language.
-constexpr std::array<uint32_t, 8> MenuCommands = {40005, 40015, 40013, 40007,
-                                                  40008, 40004, 40003, 40001};
 
 class ProgramTest : public ::testing::Test {
   protected:
@@ -36,18 +31,13 @@ class ProgramTest : public ::testing::Test {
         if (app.GetMainWnd() != nullptr) app.EndInstance();
     }
 
-    CMenu& Popup() { return *frame->GetMenu()->GetSubMenu(0); }
-    std::vector<std::string> MenuTexts() {
-        std::vector<std::string> texts;
-        for (int i = 0; i < Popup().GetMenuItemCount(); ++i)
-            texts.push_back(Popup().GetMenuString(i));
-        return texts;
-    }
-    std::vector<uint32_t> MenuIds() {
-        std::vector<uint32_t> ids;
-        for (int i = 0; i < Popup().GetMenuItemCount(); ++i)
-            ids.push_back(Popup().GetMenuItemID(i));
-        return ids;
+    // The menu's items as "text id", in order.
+    std::vector<std::string> MenuItems() {
+        CMenu& popup = *frame->GetMenu()->GetSubMenu(0);
+        std::vector<std::string> items;
+        for (int i = 0; i < popup.GetMenuItemCount(); ++i)
+            items.push_back(popup.GetMenuString(i) + " " + std::to_string(popup.GetMenuItemID(i)));
+        return items;
     }
 
     const HeadlessDriver::ModalRecord& LastBox() const { return driver.Modals().back(); }

@@ -62,19 +62,16 @@ class RealWindow : public ::testing::Test {
 
     // The program's top-level window once it is titled "Velinor".
     Window FindWindow() {
-        Window root = 0, parent = 0, *children = nullptr;
+        Window root = 0, parent = 0, *children = nullptr, found = 0;
         unsigned count = 0;
-        Window found = 0;
-        if (XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) {
-            for (unsigned i = 0; i < count && found == 0; ++i) {
-                char* name = nullptr;
-                if (XFetchName(display_, children[i], &name) && name != nullptr) {
-                    if (std::string(name) == "Velinor") found = children[i];
-                    XFree(name);
-                }
-            }
-            XFree(children);
+        XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count);
+        for (unsigned i = 0; i < count && found == 0; ++i) {
+            char* name = nullptr;
+            if (XFetchName(display_, children[i], &name) && std::string(name) == "Velinor")
+                found = children[i];
+            XFree(name);
         }
+        if (children != nullptr) XFree(children);
         return found;
     }
 
@@ -97,19 +94,6 @@ class RealWindow : public ::testing::Test {
                               y * Scale + 1, &left, &top, &child);
         XTestFakeMotionEvent(display_, -1, left, top, CurrentTime);
         XTestFakeButtonEvent(display_, 1, down, CurrentTime);
-        XSync(display_, False);
-    }
-
-    void RequestClose() {
-        XEvent event{};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = window_;
-        event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] =
-            static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
-        event.xclient.data.l[1] = CurrentTime;
-        XSendEvent(display_, window_, False, NoEventMask, &event);
         XSync(display_, False);
     }
 
@@ -141,7 +125,14 @@ TEST_F(RealWindow, ShowsItsFrameTakesTheStylusAndClosesOnRequest) {
     EXPECT_TRUE(Shows(95, 40, Paper));
 
     // A close request: nothing is in progress, so the program ends at once, and well.
-    RequestClose();
+    XEvent close{};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = window_;
+    close.xclient.format = 32;
+    close.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+    close.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+    XSendEvent(display_, window_, False, NoEventMask, &close);
+    XSync(display_, False);
     int status = -1;
     ASSERT_TRUE(
         WaitFor([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, std::chrono::seconds(20)))

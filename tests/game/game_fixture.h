@@ -1,21 +1,16 @@
-// A game on the headless back end: the test frame as main window, a registry file of its own,
-// a fake clock, and puzzles given as text in place of generated ones.
+// The program on the headless back end with puzzles given as text in place of generated ones;
+// the opening animation has run out before each test.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <initializer_list>
-#include <memory>
-#include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/trace.h"
-#include "platform/headless/headless.h"
-#include "tests/game/test_frame.h"
+#include "game/commands.h"
+#include "tests/app/program_fixture.h"
 #include "tests/support/board_text.h"
-#include "tests/support/temp_store.h"
 
 namespace velinor::test {
 
@@ -28,18 +23,10 @@ inline const std::initializer_list<std::string_view> FourLines = {
     "└ ─ ┘ └ ┘",  //
 };
 
-// Frame: GameTestFrame, or a frame derived from it that routes more commands.
-template <class Frame>
-class BasicGameFixture : public ::testing::Test {
+class GameFixture : public ProgramTest {
   protected:
-    // Start-up as the program does it, then FourLines in place of the generated puzzle.
-    BasicGameFixture() {
-        InitSettings(settings);
-        OnNewGame(game);
-        frame.ShowWindow(SW_SHOW);
-        frame.UpdateWindow();
-        LoadPuzzle(FourLines);
-    }
+    GameFixture() { LoadPuzzle(FourLines); }
+    void SetUp() override { driver.JumpClock(IntroLength + IntroTimerPeriod); }
 
     // The puzzle of the rows replaces the generated one; the player's board holds its endpoints.
     void LoadPuzzle(std::initializer_list<std::string_view> rows) {
@@ -62,41 +49,23 @@ class BasicGameFixture : public ::testing::Test {
             points.push_back(Centre(c));
         driver.Drag(points);
     }
-    void Command(uint32_t id) { driver.Command(id); }
 
-    // The next message box gets this button; unanswered, OK and Cancel boxes get Cancel.
-    void Answer(int button) {
-        driver.AnswerNext([this, button](CDialog&) { driver.Click(button); });
+    bool TimerRunning() {
+        return driver.System().Timers().PeriodOf({frame, MainTimerId}).has_value();
     }
-    size_t BoxCount() const { return driver.Modals().size(); }
-    // The last message box as "caption: text".
-    std::string LastBox() const {
-        return driver.Modals().back().caption + ": " + driver.Modals().back().text;
-    }
-
-    // The frame is the only window here with a timer.
-    bool TimerRunning() { return driver.System().Timers().TimeToNextDue(driver.Now()).has_value(); }
     int8_t PlayerAt(int x, int y) const { return At(board.player, x, y); }
-    PlayerStats& Stats(int player = 0, int difficulty = 0) {
-        return settings.stats[player][difficulty];
-    }
 
-    TempStore store;
-    HeadlessDriver driver;
-    Board board;
-    GameState state;
-    Settings settings;
-    CWinApp app;
-    Frame& frame{Open()};
-    GameContext& game{frame.game};
+    MainFrame& main{Started()};
+    Board& board{main.board};
+    GameState& state{main.state};
+    Settings& settings{main.settings};
+    GameContext& game{main.context};
 
   private:
-    Frame& Open() {
-        app.m_pMainWnd = std::make_unique<Frame>(board, state, settings);
-        return static_cast<Frame&>(*app.m_pMainWnd);
+    MainFrame& Started() {
+        Start();
+        return *frame;
     }
 };
-
-using GameFixture = BasicGameFixture<GameTestFrame>;
 
 }  // namespace velinor::test

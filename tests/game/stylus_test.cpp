@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 #include <utility>
 
 #include "game/commands.h"
@@ -13,12 +14,7 @@ namespace velinor::test {
 namespace {
 
 TEST(HitTest, PixelsToCellsForEachBoardSize) {
-    struct Case {
-        int16_t gridSize;
-        int px, py;
-        Cell cell;
-    };
-    const Case cases[] = {
+    const std::tuple<int16_t, int, int, Cell> cases[] = {
         {5, 70, 100, {0, 0}},
         {5, 69, 99, {-1, -1}},
         {5, 169, 199, {4, 4}},
@@ -28,11 +24,11 @@ TEST(HitTest, PixelsToCellsForEachBoardSize) {
         {12, 20 * 256 + 5, 30 + 20 * 259, {127, 127}},
         {5, INT_MAX, INT_MAX, {127, 127}},
     };
-    for (const Case& c : cases) {
+    for (auto [gridSize, px, py, cell] : cases) {
         Board board;
-        board.gridSize = c.gridSize;
+        board.gridSize = gridSize;
         ComputeBoardOrigin(board);
-        EXPECT_EQ(HitTest(board, c.px, c.py), c.cell) << c.gridSize << " " << c.px << "," << c.py;
+        EXPECT_EQ(HitTest(board, px, py), cell) << gridSize << " " << px << "," << py;
     }
 }
 
@@ -76,7 +72,7 @@ TEST_F(Stylus, StrokesWriteThePieceOfEachCellTheyLeave) {
 
 TEST_F(Stylus, RevealedCellsTakeNoStrokeButADoubleTapErasesThem) {
     Tap({0, 0});
-    Command(MenuHint);
+    driver.Command(MenuHint);
     Tap({4, 3});  // line 4
     driver.Wait(1000);
     Drag({{3, 3}, {3, 4}, {4, 4}, {4, 3}, {3, 3}});

@@ -1,8 +1,6 @@
-// A main window for the game's tests: its table routes the stylus, the timer, the game's
-// commands and the close request to the game's handlers, as the program's main window will.
+// A main window for tests that paint by themselves: its table routes the stylus and the timer to
+// the game's handlers, as the program's main window does.
 #pragma once
-
-#include <vector>
 
 #include "game/clock.h"
 #include "game/commands.h"
@@ -24,8 +22,6 @@ class GameTestFrame : public CFrameWnd {
     }
 
     GameContext game;
-    // The bounds of the area each paint painted.
-    std::vector<Rect> paints;
 
     // The opening animation as start-up begins it.
     void StartIntro() {
@@ -42,17 +38,6 @@ class GameTestFrame : public CFrameWnd {
             OnMessage<WM_LBUTTONDBLCLK, &Route<OnLButtonDblClk, int, int>>,
             OnMessage<WM_LBUTTONUP, &Route<OnLButtonUp>>,
             OnMessage<WM_TIMER, &GameTestFrame::OnTimer>,
-            OnMessage<WM_PAINT, &GameTestFrame::OnPaint>,
-            OnMessage<WM_CLOSE, &GameTestFrame::OnClose>,
-            OnCommand<MenuNewGame, &Route<OnNewGame>>,
-            OnCommand<ToolNewGame, &Route<OnNewGame>>,
-            OnCommand<MenuPause, &Route<OnPause>>,
-            OnCommand<ToolPause, &Route<OnPause>>,
-            OnCommand<MenuHint, &Route<OnHint>>,
-            OnCommand<ToolHint, &Route<OnHint>>,
-            OnCommand<MenuShowSolution, &Route<FinishGame>>,
-            OnCommand<ToolShowSolution, &Route<FinishGame>>,
-            OnCommand<MenuExit, &GameTestFrame::OnExit>,
         };
         static const MessageMap map{CFrameWnd::GetMessageMap(), entries};
         return &map;
@@ -69,18 +54,6 @@ class GameTestFrame : public CFrameWnd {
         velinor::OnTimer(game);
         CWnd::OnTimer(id);
     }
-    // Painting's one duty towards the game: the clock reading of a game in play.
-    void OnPaint() {
-        if (game.state.phase == Playing && game.state.introStart == 0)
-            game.state.clockEnd = GetTickCount();
-        CPaintDC dc(this);
-        paints.push_back(dc.Context().DeviceClip());
-    }
-    void OnClose() {
-        if (velinor::OnClose(game)) CFrameWnd::OnClose();
-    }
-    // Exit goes to the application, which asks the main window to close.
-    void OnExit() { AfxGetApp()->OnAppExit(); }
 };
 
 }  // namespace velinor::test

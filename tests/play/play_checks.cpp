@@ -19,10 +19,7 @@ std::string Describe(const char* what, int x, int y, int value) {
 
 bool IsCellValue(int v) {
     constexpr std::array<int, 6> pieces = {-12, -13, -14, -23, -24, -34};
-    if (v >= 0) return v <= SymbolLabelCount;
-    for (int piece : pieces)
-        if (v == piece) return true;
-    return false;
+    return v >= 0 ? v <= SymbolLabelCount : std::ranges::count(pieces, v) == 1;
 }
 
 }  // namespace
