@@ -12,7 +12,7 @@
 namespace velinor {
 namespace test {
 
-std::optional<TempStore> file;  // the live FreshStore's
+static std::optional<TempStore> file;  // the live FreshStore's
 
 FreshStore::FreshStore() {
     file.emplace();
