@@ -7,9 +7,9 @@
 
 #include "core/gap_repair.h"
 #include "core/random_choice.h"
-#include "core/remainder.h"
 #include "core/trace.h"
 #include "platform/random/random.h"
+#include "platform/random/random_pairs.h"
 
 namespace velinor {
 
@@ -118,13 +118,8 @@ int16_t ExtendEndpoints(Board& board) {
 void ShuffleBytes(LabelTable& table, int count) {
     const int16_t swaps = static_cast<int16_t>(count * 100);
     if (count <= 0 || swaps <= 0) return;
-    // 30 % faster label shuffle, 12 % faster new 12 x 12 game, than a plain %.
-    const Remainder modCount(std::min<uint32_t>(static_cast<uint32_t>(count), LabelTable{}.size()));
-    for (int16_t s = 0; s < swaps; ++s) {
-        const uint32_t i = modCount(Random());
-        const uint32_t j = modCount(Random());
-        std::swap(table[i], table[j]);
-    }
+    ForEachRandomPair(swaps, std::min<uint32_t>(static_cast<uint32_t>(count), LabelTable{}.size()),
+                      [&table](uint32_t i, uint32_t j) { std::swap(table[i], table[j]); });
 }
 
 int16_t GeneratePuzzle(Board& board, int16_t symbolSet) {

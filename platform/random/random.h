@@ -13,13 +13,16 @@ struct RandomState {
     uint64_t weyl;
 };
 
+// The Weyl sequence's step, and the constant the state is mixed with.
+constexpr uint64_t WeylStep = 0xA0761D6478BD642Fu;
+constexpr uint64_t WeylMix = 0xE7037ED1A0B428DBu;
+
 extern RandomState randomState;
 
 inline uint32_t Random() {
     __extension__ using Wide = unsigned __int128;
-    randomState.weyl += 0xA0761D6478BD642Fu;
-    const Wide product =
-        static_cast<Wide>(randomState.weyl) * (randomState.weyl ^ 0xE7037ED1A0B428DBu);
+    randomState.weyl += WeylStep;
+    const Wide product = static_cast<Wide>(randomState.weyl) * (randomState.weyl ^ WeylMix);
     return static_cast<uint32_t>(static_cast<uint64_t>(product >> 64) ^
                                  static_cast<uint64_t>(product));
 }

@@ -1,4 +1,4 @@
-#include "core/remainder.h"
+#include "platform/random/remainder.h"
 
 namespace velinor {
 

@@ -20,6 +20,9 @@ class Remainder {
         return static_cast<uint32_t>((static_cast<Wide>(fraction) * divisor_) >> 64);
     }
 
+    uint64_t reciprocal() const { return reciprocal_; }
+    uint32_t divisor() const { return static_cast<uint32_t>(divisor_); }
+
   private:
     uint64_t reciprocal_;
     uint64_t divisor_;
