@@ -32,10 +32,6 @@ int CountDifferingCells(const Board& board) {
     return count;
 }
 
-void ClearLayer(Layer& layer) {
-    layer.fill(0);
-}
-
 void ComputeBoardOrigin(Board& board) {
     board.originX = static_cast<int16_t>((MaxGridSize - board.gridSize) * CellSize / 2);
     board.originY = static_cast<int16_t>(board.originX + 30);

@@ -122,7 +122,11 @@ constexpr int8_t PieceCode(int sideA, int sideB) {
 
 int8_t MakePiece(Cell a, Cell c, Cell b);
 int CountDifferingCells(const Board& board);
-void ClearLayer(Layer& layer);
+
+inline void ClearLayer(Layer& layer) {
+    layer.fill(0);
+}
+
 void ComputeBoardOrigin(Board& board);
 
 }  // namespace velinor
