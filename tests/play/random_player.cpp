@@ -100,11 +100,7 @@ class Player {
         const bool saved = saves.count != savesBefore;
         if (saved) ++report_.saves;
         if (auto fault = CheckStore(saved); !fault.empty()) return Fail(fault);
-        if (Driver().System().QuitPosted()) {
-            program_->app.EndInstance();
-            program_.reset();
-            return;
-        }
+        if (Driver().System().QuitPosted()) return program_.reset();  // ends the instance
         CheckAll();
     }
 
@@ -184,14 +180,11 @@ class Player {
     // A careless stroke: from a cell to its neighbours at random, sometimes off the board.
     void Stroke() {
         const int n = Frame().board.gridSize;
-        int x = Uniform(0, n - 1);
-        int y = Uniform(0, n - 1);
-        std::vector<Point> points{CellPoint(x, y)};
+        Cell c{static_cast<int8_t>(Uniform(0, n - 1)), static_cast<int8_t>(Uniform(0, n - 1))};
+        std::vector<Point> points{CellPoint(c.x, c.y)};
         for (int steps = Uniform(1, 14); steps > 0; --steps) {
-            const int d = Uniform(Up, Left);
-            x += StepX(d);
-            y += StepY(d);
-            points.push_back(CellPoint(x, y));
+            c = Neighbour(c, Uniform(Up, Left));
+            points.push_back(CellPoint(c.x, c.y));
         }
         Driver().Drag(points);
     }
@@ -229,11 +222,10 @@ class Player {
         HeadlessDriver& driver = Driver();
         ++report_.modals;
         if (modal.Kind() == ModalKind::ColourChooser) {
-            if (Chance(50)) {
+            if (Chance(50))
                 driver.ChooseColour(RGB(Uniform(0, 255), Uniform(0, 255), Uniform(0, 255)));
-            } else if (Chance(80)) {
+            else if (Chance(80))
                 driver.Click(IDCANCEL);
-            }
         } else {
             const int actions = modal.Kind() == ModalKind::Dialog ? Uniform(0, 8) : Uniform(0, 1);
             for (int i = 0; i < actions && driver.OpenModal() == &modal; ++i) {
@@ -243,8 +235,7 @@ class Player {
                 } else if (roll <= 80) {
                     Tap(AnyPoint());
                 } else if (roll <= 90) {
-                    const std::array<Point, 2> points{AnyPoint(), AnyPoint()};
-                    driver.Drag(points);
+                    driver.Drag(std::array<Point, 2>{AnyPoint(), AnyPoint()});
                 } else {
                     driver.Wait(static_cast<uint32_t>(Uniform(0, 200)));
                 }
