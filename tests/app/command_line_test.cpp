@@ -36,8 +36,9 @@ TEST(CommandLine, ReadsTheOptionsAndRefusesAnythingElse) {
         const CommandLine line = ParseCommandLine(cases[i].arguments);
         EXPECT_EQ(line.action, cases[i].action) << "case " << i;
         EXPECT_EQ(line.action == CommandLine::Usage, !line.error.empty()) << "case " << i;
-        if (line.action != CommandLine::Usage)
+        if (line.action != CommandLine::Usage) {
             EXPECT_EQ(line.scale, cases[i].scale) << "case " << i;
+        }
     }
 }
 
