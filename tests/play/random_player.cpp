@@ -129,9 +129,8 @@ class Player {
         const bool timer = Driver().System().Timers().PeriodOf({&frame, MainTimerId}).has_value();
         for (const std::string& fault :
              {CheckBoard(frame.board), CheckGameState(state, Driver().Now(), timer),
-              CheckSettings(frame.settings)}) {
+              CheckSettings(frame.settings)})
             if (!fault.empty()) return Fail(fault);
-        }
     }
 
     // Client pixels of a cell's centre.

@@ -127,12 +127,11 @@ class Session:
                 int(top + (client_y + COMMAND_BAR + 0.5) * height / SCREEN[1]))
 
     def stroke(self, points, pointer):
-        from selenium.webdriver.common.actions import interaction
-        from selenium.webdriver.common.actions.action_builder import ActionBuilder
-        from selenium.webdriver.common.actions.pointer_input import PointerInput
+        from selenium.webdriver.common.actions import action_builder, interaction, pointer_input
 
         kind = interaction.POINTER_TOUCH if pointer == 'touch' else interaction.POINTER_MOUSE
-        actions = ActionBuilder(self.driver, mouse=PointerInput(kind, pointer), duration=20)
+        mouse = pointer_input.PointerInput(kind, pointer)
+        actions = action_builder.ActionBuilder(self.driver, mouse=mouse, duration=20)
         actions.pointer_action.move_to_location(*self.viewport(*points[0])).pointer_down()
         for point in points[1:]:
             actions.pointer_action.move_to_location(*self.viewport(*point))
