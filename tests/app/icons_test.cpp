@@ -23,11 +23,10 @@ TEST(Icons, LargeIconsAreTheSmallOneScaledByWholeNumbers) {
         ASSERT_EQ(large->Height(), 32 * factor);
         EXPECT_EQ(large->BitsPerPixel(), small->BitsPerPixel());
         EXPECT_EQ(large->Palette(), small->Palette());
-        for (int y = 0; y < large->Height(); ++y) {
+        for (int y = 0; y < large->Height(); ++y)
             for (int x = 0; x < large->Width(); ++x)
                 ASSERT_EQ(large->Value(x, y), small->Value(x / factor, y / factor))
                     << factor << ": " << x << ", " << y;
-        }
     }
 }
 

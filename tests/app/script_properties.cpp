@@ -25,19 +25,15 @@ std::string CheckScriptInput(const uint8_t* data, size_t size) {
         ScriptRunner runner(app, in, out, err);
         // Never a file named by the input: the bytes could name any path.
         runner.WriteShotsWith([](const Bitmap&, const std::string& file, std::string* why) {
-            if (!file.empty()) return true;
-            *why = "no file";
-            return false;
+            if (file.empty()) *why = "no file";
+            return !file.empty();
         });
         status = runner.Run();
     }
     if (app.GetMainWnd() != nullptr) return "the main window outlived the script";
 
     const std::string errors = err.str();
-    if (status == 0) {
-        if (!errors.empty()) return "status 0 with errors: " + errors;
-        return "";
-    }
+    if (status == 0) return errors.empty() ? "" : "status 0 with errors: " + errors;
     if (status != ScriptFailed) return "status " + std::to_string(status);
     // "line N: reason\n", N one of the script's lines, the reason one line of text.
     const size_t colon = errors.find(": ");

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <deque>
 #include <filesystem>
 #include <memory>
 #include <random>
@@ -14,7 +13,6 @@
 #include "render/layout.h"
 #include "store/registry_schema.h"
 #include "tests/play/play_checks.h"
-#include "tests/play/save_watch.h"
 #include "tests/support/temp_store.h"
 
 namespace velinor::test {
@@ -24,7 +22,14 @@ constexpr std::array<uint32_t, 14> Commands = {
     MenuExit,       MenuAbout,      MenuOptions, MenuNewGame,     MenuShowSolution,
     MenuLearnRules, ToolLearnRules, ToolOptions, ToolNewGame,     ToolPause,
     MenuHint,       ToolHint,       MenuPause,   ToolShowSolution};
-constexpr size_t RecentEvents = 12;
+
+// Every SaveSettings call the program makes (the linker sends them through the wrapper below):
+// what was saved, and what the store answered.
+struct SaveWatch {
+    uint64_t count = 0;
+    Settings last{};
+    int32_t result = 0;
+} saves;
 
 // One run of the program, from start-up to its end.
 struct Program {
@@ -79,7 +84,7 @@ class Player {
         Driver().AnswerEvery([this](CDialog& modal) { ActInside(modal); });
         if (!program_->app.InitInstance()) return Fail("start-up failed");
         Driver().Wait(0);
-        if (Saves().count != 0 && !(Frame().settings == Saves().last))
+        if (saves.count != 0 && !(Frame().settings == saves.last))
             return Fail("start-up did not load the last saved settings");
         gameSolution_ = Frame().board.solution;
         gamePenalty_ = 0;
@@ -87,19 +92,15 @@ class Player {
     }
 
     void PlayOneEvent() {
-        const uint64_t savesBefore = Saves().count;
-        Remember(Act());
+        const uint64_t savesBefore = saves.count;
+        Act();
         ++report_.events;
         ++sessionEvents_;
 
-        const bool saved = Saves().count != savesBefore;
+        const bool saved = saves.count != savesBefore;
         if (saved) ++report_.saves;
         if (auto fault = CheckStore(saved); !fault.empty()) return Fail(fault);
-        if (Driver().System().QuitPosted()) {
-            program_->app.EndInstance();
-            program_.reset();
-            return;
-        }
+        if (Driver().System().QuitPosted()) return program_.reset();  // ends the instance
         CheckAll();
     }
 
@@ -108,8 +109,8 @@ class Player {
         const bool changed = mark != storeMark_;
         storeMark_ = mark;
         if (!saved) return changed ? "the store changed without a save" : "";
-        if (Saves().result != 0) return "a save into a healthy store failed";
-        return CheckStoredRecord(Saves().last);
+        if (saves.result != 0) return "a save into a healthy store failed";
+        return CheckStoredRecord(saves.last);
     }
 
     void CheckAll() {
@@ -128,9 +129,8 @@ class Player {
         const bool timer = Driver().System().Timers().PeriodOf({&frame, MainTimerId}).has_value();
         for (const std::string& fault :
              {CheckBoard(frame.board), CheckGameState(state, Driver().Now(), timer),
-              CheckSettings(frame.settings)}) {
+              CheckSettings(frame.settings)})
             if (!fault.empty()) return Fail(fault);
-        }
     }
 
     // Client pixels of a cell's centre.
@@ -147,75 +147,50 @@ class Player {
         return CellPoint(Uniform(0, n - 1), Uniform(0, n - 1));
     }
 
-    std::string Act() {
+    void Act() {
         HeadlessDriver& driver = Driver();
         const int roll = Uniform(1, 100);
         if (roll <= 20) return Stroke();
         if (roll <= 26) return SolutionStroke();
-        if (roll <= 38) return TapAt("tap cell", AnyCell());
-        if (roll <= 44) return TapAt("tap", AnyPoint());
-        if (roll <= 50)
-            return TapAt("tap bar", {Uniform(0, ScreenWidth - 1), Uniform(-CommandBarHeight, -1)});
+        if (roll <= 38) return Tap(AnyCell());
+        if (roll <= 44) return Tap(AnyPoint());
+        if (roll <= 50) return Tap({Uniform(0, ScreenWidth - 1), Uniform(-CommandBarHeight, -1)});
         if (roll <= 54) {
             const Point p = Chance(70) ? AnyCell() : AnyPoint();
-            driver.Tap(p.x, p.y);
+            Tap(p);
             driver.Wait(static_cast<uint32_t>(Uniform(0, 300)));
-            driver.Tap(p.x + Uniform(-3, 3), p.y + Uniform(-3, 3));
-            return "double tap " + Text(p);
+            return driver.Tap(p.x + Uniform(-3, 3), p.y + Uniform(-3, 3));
         }
         if (roll <= 59) {
             std::vector<Point> points(static_cast<size_t>(Uniform(2, 6)));
-            for (Point& p : points)
-                p = AnyPoint();
-            driver.Drag(points);
-            return "drag from " + Text(points.front());
+            std::ranges::generate(points, [this] { return AnyPoint(); });
+            return driver.Drag(points);
         }
-        if (roll <= 70) {
-            const uint32_t id = Pick(Commands);
-            driver.Command(id);
-            return "command " + std::to_string(id);
-        }
-        if (roll <= 72) {
-            driver.Key(Chance(50) ? VK_RETURN : VK_ESCAPE);
-            return "key";
-        }
-        if (roll <= 95) {
-            const uint32_t ms = roll <= 91 ? static_cast<uint32_t>(Uniform(1, 400)) : 5000;
-            driver.Wait(ms);
-            return "wait " + std::to_string(ms);
-        }
-        if (roll <= 97) {
-            driver.JumpClock(600000);
-            return "clock jump 600000";
-        }
+        if (roll <= 70) return driver.Command(Pick(Commands));
+        if (roll <= 72) return driver.Key(Chance(50) ? VK_RETURN : VK_ESCAPE);
+        if (roll <= 91) return driver.Wait(static_cast<uint32_t>(Uniform(1, 400)));
+        if (roll <= 95) return driver.Wait(5000);
+        if (roll <= 97) return driver.JumpClock(600000);
         driver.Close();
-        return "close";
     }
 
-    std::string TapAt(const char* what, Point p) {
-        Driver().Tap(p.x, p.y);
-        return std::string(what) + " " + Text(p);
-    }
+    void Tap(Point p) { Driver().Tap(p.x, p.y); }
 
     // A careless stroke: from a cell to its neighbours at random, sometimes off the board.
-    std::string Stroke() {
+    void Stroke() {
         const int n = Frame().board.gridSize;
-        int x = Uniform(0, n - 1);
-        int y = Uniform(0, n - 1);
-        std::vector<Point> points{CellPoint(x, y)};
+        Cell c{static_cast<int8_t>(Uniform(0, n - 1)), static_cast<int8_t>(Uniform(0, n - 1))};
+        std::vector<Point> points{CellPoint(c.x, c.y)};
         for (int steps = Uniform(1, 14); steps > 0; --steps) {
-            const int d = Uniform(Up, Left);
-            x += StepX(d);
-            y += StepY(d);
-            points.push_back(CellPoint(x, y));
+            c = Neighbour(c, Uniform(Up, Left));
+            points.push_back(CellPoint(c.x, c.y));
         }
         Driver().Drag(points);
-        return "stroke from " + Text(points.front()) + " of " + std::to_string(points.size());
     }
 
     // A line of the generated solution drawn from one endpoint to the other, so that games also
     // end solved.
-    std::string SolutionStroke() {
+    void SolutionStroke() {
         const Board& board = Frame().board;
         const int n = board.gridSize;
         std::vector<Cell> endpoints;
@@ -239,7 +214,6 @@ class Player {
             from = OtherSide(v, Opposite(from));
         }
         Driver().Drag(points);
-        return "solution stroke from " + Text(points.front());
     }
 
     // A box or dialog: its controls worked at random, then confirmed, cancelled or left open.
@@ -247,11 +221,10 @@ class Player {
         HeadlessDriver& driver = Driver();
         ++report_.modals;
         if (modal.Kind() == ModalKind::ColourChooser) {
-            if (Chance(50)) {
+            if (Chance(50))
                 driver.ChooseColour(RGB(Uniform(0, 255), Uniform(0, 255), Uniform(0, 255)));
-            } else if (Chance(80)) {
+            else if (Chance(80))
                 driver.Click(IDCANCEL);
-            }
         } else {
             const int actions = modal.Kind() == ModalKind::Dialog ? Uniform(0, 8) : Uniform(0, 1);
             for (int i = 0; i < actions && driver.OpenModal() == &modal; ++i) {
@@ -259,10 +232,9 @@ class Player {
                 if (roll <= 55) {
                     if (!modal.Controls().empty()) driver.Click(Pick(modal.Controls()).id);
                 } else if (roll <= 80) {
-                    TapAt("", AnyPoint());
+                    Tap(AnyPoint());
                 } else if (roll <= 90) {
-                    const std::array<Point, 2> points{AnyPoint(), AnyPoint()};
-                    driver.Drag(points);
+                    driver.Drag(std::array<Point, 2>{AnyPoint(), AnyPoint()});
                 } else {
                     driver.Wait(static_cast<uint32_t>(Uniform(0, 200)));
                 }
@@ -272,20 +244,11 @@ class Player {
         }
     }
 
-    static std::string Text(Point p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
-
-    void Remember(std::string event) {
-        recent_.push_back(std::to_string(report_.events) + ": " + event);
-        if (recent_.size() > RecentEvents) recent_.pop_front();
-    }
-
     void Fail(const std::string& fault) {
         if (!report_.fault.empty()) return;
         report_.fault = "seed " + std::to_string(options_.seed) + ", difficulty " +
                         std::to_string(options_.difficulty) + ", after event " +
-                        std::to_string(report_.events) + ": " + fault + "\nlast events:";
-        for (const std::string& event : recent_)
-            report_.fault += "\n  " + event;
+                        std::to_string(report_.events) + ": " + fault;
     }
 
     const PlayOptions& options_;
@@ -295,7 +258,6 @@ class Player {
     FileMark storeMark_;
     std::unique_ptr<Program> program_;
     uint64_t sessionEvents_ = 0;
-    std::deque<std::string> recent_;
     Layer gameSolution_{};
     uint32_t gamePenalty_ = 0;
     GamePhase gamePhase_ = Playing;
@@ -305,9 +267,18 @@ class Player {
 
 PlayReport PlayRandomly(const PlayOptions& options) {
     PlayReport report;
-    Saves() = {};
+    saves = {};
     Player(options, report).Run();
     return report;
 }
 
 }  // namespace velinor::test
+
+extern "C" int32_t __real__ZN7velinor12SaveSettingsERKNS_8SettingsE(const velinor::Settings&);
+
+extern "C" int32_t __wrap__ZN7velinor12SaveSettingsERKNS_8SettingsE(const velinor::Settings& s) {
+    velinor::test::saves.result = __real__ZN7velinor12SaveSettingsERKNS_8SettingsE(s);
+    velinor::test::saves.last = s;
+    ++velinor::test::saves.count;
+    return velinor::test::saves.result;
+}

@@ -24,7 +24,7 @@ struct PlayReport {
     uint64_t saves = 0;
     uint64_t gamesFinished = 0;
     uint64_t modals = 0;
-    // The first broken invariant with the events that led to it; empty when none broke.
+    // The first broken invariant, with the seed and event that broke it; empty when none broke.
     std::string fault;
 };
 

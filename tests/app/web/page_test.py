@@ -2,14 +2,13 @@
 """The game's web page in headless Chromium, against velinor-script on the same seed and input.
 
 A game is solved twice, the page loaded anew between: each time the canvas and the stored record
-must be velinor-script's for the input the page delivered. The record outlives a browser restart.
-Exit status 77 (a skip for CTest) only when the browser cannot start.
-"""
+must be velinor-script's for the input the page delivered. The record outlives a browser restart."""
 
 import argparse
 import base64
 import functools
 import http.server
+import itertools
 import json
 import os
 import shutil
@@ -26,21 +25,14 @@ CELL_SIZE = 20
 SCREEN = (240, 320)
 INTRO_MS = 5000
 KEY = 'Software\\QTX\\Velinor'
-TYPE_NAMES = {1: 'SZ', 4: 'DWORD'}
-UP, RIGHT, DOWN, LEFT = 1, 2, 3, 4
-STEPS = {UP: (0, -1), RIGHT: (1, 0), DOWN: (0, 1), LEFT: (-1, 0)}
-OPPOSITE = {UP: DOWN, DOWN: UP, RIGHT: LEFT, LEFT: RIGHT}
-SKIP = 77
+STEPS = {1: (0, -1), 2: (1, 0), 3: (0, 1), 4: (-1, 0)}  # up, right, down, left
+OPPOSITE = {1: 3, 2: 4, 3: 1, 4: 2}
 
 
 class PageServer:
     def __init__(self, folder):
-        class Quiet(http.server.SimpleHTTPRequestHandler):
-            def log_message(self, *args):
-                pass
-
-        handler = functools.partial(Quiet, directory=folder)
-        self.server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+        quiet = type('Quiet', (http.server.SimpleHTTPRequestHandler,), {'log_message': lambda *args: None})
+        self.server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(quiet, directory=folder))
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         self.url = 'http://127.0.0.1:%d/' % self.server.server_address[1]
 
@@ -58,8 +50,7 @@ def start_browser(profile):
     for argument in ['--headless=new', '--no-sandbox', '--disable-dev-shm-usage',
                      '--window-size=800,1100', '--user-data-dir=' + profile]:
         options.add_argument(argument)
-    driver = shutil.which('chromedriver') or '/usr/bin/chromedriver'
-    return webdriver.Chrome(service=Service(driver), options=options)
+    return webdriver.Chrome(service=Service(shutil.which('chromedriver') or '/usr/bin/chromedriver'), options=options)
 
 
 def run_script(script, lines):
@@ -72,6 +63,7 @@ def run_script(script, lines):
 
 
 def solution_strokes(board):
+    # Each line of the solution as the client points of its cells' centres, endpoint to endpoint.
     size, layer = board['gridSize'], board['solution']
 
     def value(x, y):
@@ -80,12 +72,12 @@ def solution_strokes(board):
     def sides(v):
         return divmod(-v, 10) if v < 0 else ()
 
-    strokes, done = [], set()
-    for start in [(x, y) for x in range(size) for y in range(size)]:
-        label = value(*start)
-        if label <= 0 or label in done:
+    starts = {}  # each line from its first endpoint
+    for x, y in itertools.product(range(size), repeat=2):
+        starts.setdefault(value(x, y), (x, y))
+    for label, start in starts.items():
+        if label <= 0:
             continue
-        done.add(label)
         x, y = start
         # A piece that leads away from the endpoint, else the other endpoint beside it.
         side = ([s for s, (dx, dy) in STEPS.items() if OPPOSITE[s] in sides(value(x + dx, y + dy))]
@@ -97,8 +89,8 @@ def solution_strokes(board):
             first, second = sides(value(x, y)) or (0, 0)
             side = second if first == OPPOSITE[side] else first
         assert value(x, y) == label, 'line %d does not end at its other endpoint' % label
-        strokes.append(path)
-    return strokes
+        yield [(board['originX'] + x * CELL_SIZE + CELL_SIZE // 2, board['originY'] + y * CELL_SIZE + CELL_SIZE // 2)
+               for x, y in path]
 
 
 def parse_record(text):
@@ -106,13 +98,12 @@ def parse_record(text):
     lines = text.split('\n')
     assert lines[0] == 'velinor-registry 1' and lines[-2:] == ['end', ''], text[:80]
     values, key = [], None
-    for line in lines[1:-2]:
-        fields = line.split('\t')
+    for fields in (line.split('\t') for line in lines[1:-2]):
+        name = urllib.parse.unquote(fields[1], encoding='latin-1')
         if fields[0] == 'key':
-            key = urllib.parse.unquote(fields[1], encoding='latin-1')
+            key = name
         elif key == KEY:
-            name = urllib.parse.unquote(fields[1], encoding='latin-1')
-            values.append((name, TYPE_NAMES[int(fields[2])], fields[3] or '-'))
+            values.append((name, {1: 'SZ', 4: 'DWORD'}[int(fields[2])], fields[3] or '-'))
     return values
 
 
@@ -132,17 +123,15 @@ class Session:
     def viewport(self, client_x, client_y):
         left, top, width, height = self.driver.execute_script(
             'var r = Module.canvas.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]')
-        scale_x, scale_y = width / SCREEN[0], height / SCREEN[1]
-        return (int(left + (client_x + 0.5) * scale_x),
-                int(top + (client_y + COMMAND_BAR + 0.5) * scale_y))
+        return (int(left + (client_x + 0.5) * width / SCREEN[0]),
+                int(top + (client_y + COMMAND_BAR + 0.5) * height / SCREEN[1]))
 
     def stroke(self, points, pointer):
-        from selenium.webdriver.common.actions import interaction
-        from selenium.webdriver.common.actions.action_builder import ActionBuilder
-        from selenium.webdriver.common.actions.pointer_input import PointerInput
+        from selenium.webdriver.common.actions import action_builder, interaction, pointer_input
 
         kind = interaction.POINTER_TOUCH if pointer == 'touch' else interaction.POINTER_MOUSE
-        actions = ActionBuilder(self.driver, mouse=PointerInput(kind, pointer), duration=20)
+        mouse = pointer_input.PointerInput(kind, pointer)
+        actions = action_builder.ActionBuilder(self.driver, mouse=mouse, duration=20)
         actions.pointer_action.move_to_location(*self.viewport(*points[0])).pointer_down()
         for point in points[1:]:
             actions.pointer_action.move_to_location(*self.viewport(*point))
@@ -155,8 +144,7 @@ class Session:
             var done = arguments[1], image = new Image();
             image.onload = function () {
               var c = Module.canvas, copy = document.createElement('canvas');
-              copy.width = c.width;
-              copy.height = c.height;
+              [copy.width, copy.height] = [c.width, c.height];
               copy.getContext('2d').drawImage(image, 0, 0);
               var shown = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
               var wanted = copy.getContext('2d').getImageData(0, 0, c.width, c.height).data;
@@ -173,17 +161,12 @@ class Session:
         assert text is not None, 'the page stored nothing'
         return text
 
-    def delivered(self):
-        return self.driver.execute_script('return Module.page.delivered')
-
     def figures(self):
         return self.driver.execute_script('return [Module.page.firstFrame, Module.page.frames]')
 
 
 def replay_lines(seed, stored, delivered):
-    lines = ['seed %d' % seed]
-    lines += ['reg %s %s %s' % value for value in stored]
-    lines.append('start')
+    lines = ['seed %d' % seed] + ['reg %s %s %s' % value for value in stored] + ['start']
     words = {1: 'press', 2: 'move', 3: 'release'}
     tick = FIRST_TICK
     for when, kind, x, y in delivered:
@@ -195,19 +178,17 @@ def replay_lines(seed, stored, delivered):
     return lines
 
 
-def play_game(session, strokes, origin, pause_before_last):
-    for number, cells in enumerate(strokes):
+def play_game(session, strokes, pause_before_last):
+    for number, points in enumerate(strokes):
         if number == len(strokes) - 1:
             time.sleep(pause_before_last)
-        points = [(origin[0] + x * CELL_SIZE + CELL_SIZE // 2, origin[1] + y * CELL_SIZE + CELL_SIZE // 2)
-                  for x, y in cells]
         session.stroke(points, 'touch' if number % 2 else 'mouse')
     time.sleep(0.5)  # the last frame reaches the canvas
 
 
 def check_session(session, script, seed, stored_before, out, name):
     shot = os.path.join(out, name + '-script.png')
-    lines = replay_lines(seed, stored_before, session.delivered())
+    lines = replay_lines(seed, stored_before, session.driver.execute_script('return Module.page.delivered'))
     with open(os.path.join(out, name + '.script'), 'w') as f:
         f.write('\n'.join(lines) + '\n')
     printed = run_script(script, lines + ['shot ' + shot, 'registry'])
@@ -238,9 +219,7 @@ def main():
         assert os.path.isfile(os.path.join(args.page, name)), name + ' is missing: run scripts/web.sh'
 
     dump = run_script(args.script, ['seed %d' % args.seed, 'start', 'dump']).splitlines()[-1]
-    board = json.loads(dump)['board']
-    origin = (board['originX'], board['originY'])
-    strokes = solution_strokes(board)
+    strokes = list(solution_strokes(json.loads(dump)['board']))
 
     profile = tempfile.mkdtemp(prefix='velinor-page-')
     server = PageServer(args.page)
@@ -250,7 +229,7 @@ def main():
         except Exception as error:  # the browser, not the page: nothing can be tested here
             print('SKIPPED: headless Chromium cannot start on this machine: %s'
                   % str(error).strip().splitlines()[0])
-            return SKIP
+            return 77  # a skip for CTest
         page = server.url + 'index.html?seed=%d' % args.seed
         try:
             stored = []
@@ -258,7 +237,7 @@ def main():
             for games, name, pause in ((1, 'first', 0), (2, 'second', 1.5)):
                 session = Session(driver, page)
                 time.sleep(INTRO_MS / 1000 + 0.5)  # the opening animation runs out by itself
-                play_game(session, strokes, origin, pause)
+                play_game(session, strokes, pause)
                 stored = check_session(session, args.script, args.seed, stored, args.out, name)
                 assert ('totalplay00', 'DWORD', '%02x000000' % games) in stored, stored
             kept = session.record()
