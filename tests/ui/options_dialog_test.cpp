@@ -1,11 +1,9 @@
-// The Options dialog on screen: its graph, reset, the colour chooser and the golden frames
-// with statistics.
+// The Options dialog on screen: its graph, reset and the colour chooser.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 
-#include "tests/support/golden.h"
 #include "tests/ui/options_fixture.h"
 
 namespace velinor::test {
@@ -89,25 +87,6 @@ TEST_F(OptionsDialogTest, ChooseLineColourFillsTheRecordAndTakesOnlyAResultOfOne
         EXPECT_EQ(given.rgbResult, RGB(1, 1, 1));
         EXPECT_EQ(given.Flags, 0x83u);
         EXPECT_EQ(std::count(givenCustom.begin(), givenCustom.end(), DefaultLineOK), 16);
-    }
-}
-
-// The whole screen once the graph is painted, in both languages, with five medium games, the
-// last of 61 s just finished.
-TEST_F(OptionsDialogTest, GoldenFramesWithStatistics) {
-    settings.difficulty = 1;
-    settings.stats[0][1] = {45000, 5, 313000, 1, {}};
-    for (int32_t ms : {45000, 95000, 70000, 52000, 61000})
-        AddTime(settings.stats[0][1].histo, ms, 1);
-    state.elapsedMs = 61000;
-    for (int32_t language : {0, 1}) {
-        settings.language = language;
-        RunOptions([&](CDialog&) {
-            driver.Wait(RepaintDelay);
-            EXPECT_TRUE(
-                MatchesGolden(language == 0 ? "options-en-statistics" : "options-fr-statistics",
-                              driver.Screen()));
-        });
     }
 }
 
