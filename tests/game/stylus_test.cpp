@@ -1,5 +1,5 @@
-// Drawing with the stylus: the cell under it, the pieces a stroke writes, revealed cells, and a
-// finished board solved another way.
+// Drawing with the stylus: the cell under it, the pieces a stroke writes, and a finished board
+// solved another way.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -68,21 +68,6 @@ TEST_F(Stylus, StrokesWriteThePieceOfEachCellTheyLeave) {
         for (auto [cell, value] : c.player)
             EXPECT_EQ(PlayerAt(cell.x, cell.y), value) << int{cell.x} << "," << int{cell.y};
     }
-}
-
-TEST_F(Stylus, RevealedCellsTakeNoStrokeButADoubleTapErasesThem) {
-    Tap({0, 0});
-    driver.Command(MenuHint);
-    Tap({4, 3});  // line 4
-    driver.Wait(1000);
-    Drag({{3, 3}, {3, 4}, {4, 4}, {4, 3}, {3, 3}});
-    EXPECT_EQ(PlayerAt(4, 3), -13);
-    Tap({4, 3});
-    Tap({4, 3});
-    EXPECT_EQ(PlayerAt(4, 3), 0);
-    Drag({{4, 1}, {4, 2}, {4, 3}, {4, 4}});  // its press only clears the double tap's latch
-    EXPECT_EQ(PlayerAt(4, 3), 0);            // still revealed: strokes cannot draw it
-    EXPECT_EQ(state.penaltyCells, 3u);
 }
 
 TEST_F(Stylus, ASolutionArrangedAnotherWayFinishesWithoutQuestionOrPenalty) {
