@@ -9,10 +9,6 @@
 namespace velinor::test {
 namespace {
 
-bool NotBlack(COLORREF c) {
-    return c != Black;
-}
-
 class IntroFrames : public ::testing::Test {
   protected:
     // Start-up's paints: the first left pending, the set-up frame straight after it.
