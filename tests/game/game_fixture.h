@@ -59,7 +59,6 @@ class GameFixture : public ProgramTest {
     Board& board{main.board};
     GameState& state{main.state};
     Settings& settings{main.settings};
-    GameContext& game{main.context};
 
   private:
     MainFrame& Started() {

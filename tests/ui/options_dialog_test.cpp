@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 
 #include "tests/ui/options_fixture.h"
 
@@ -67,12 +66,16 @@ TEST_F(OptionsDialogTest, AChosenColourRepaintsTheGraphOnceAfter) {
     });
 }
 
-CHOOSECOLOR given;
-std::array<COLORREF, CustomColourCount> givenCustom;
+// Checks the record as the toolkit's chooser would receive it.
 int answer;
 int FakeChooser(CHOOSECOLOR& record) {
-    given = record;
-    std::copy_n(record.lpCustColors, CustomColourCount, givenCustom.begin());
+    EXPECT_EQ(record.lStructSize, 36u);
+    EXPECT_EQ(record.hwndOwner, GetActiveWindow());
+    EXPECT_EQ(record.rgbResult, RGB(1, 1, 1));
+    EXPECT_EQ(record.Flags, 0x83u);
+    EXPECT_EQ(
+        std::count(record.lpCustColors, record.lpCustColors + CustomColourCount, DefaultLineOK),
+        16);
     record.rgbResult = RGB(7, 8, 9);
     return answer;
 }
@@ -82,11 +85,6 @@ TEST_F(OptionsDialogTest, ChooseLineColourFillsTheRecordAndTakesOnlyAResultOfOne
         answer = result;
         EXPECT_EQ(ChooseLineColour(RGB(1, 1, 1), DefaultLineOK, FakeChooser),
                   result == 1 ? RGB(7, 8, 9) : RGB(1, 1, 1));
-        EXPECT_EQ(given.lStructSize, 36u);
-        EXPECT_EQ(given.hwndOwner, GetActiveWindow());
-        EXPECT_EQ(given.rgbResult, RGB(1, 1, 1));
-        EXPECT_EQ(given.Flags, 0x83u);
-        EXPECT_EQ(std::count(givenCustom.begin(), givenCustom.end(), DefaultLineOK), 16);
     }
 }
 
