@@ -25,8 +25,7 @@ TEST(HitTest, PixelsToCellsForEachBoardSize) {
         {5, INT_MAX, INT_MAX, {127, 127}},
     };
     for (auto [gridSize, px, py, cell] : cases) {
-        Board board;
-        board.gridSize = gridSize;
+        Board board{gridSize};
         ComputeBoardOrigin(board);
         EXPECT_EQ(HitTest(board, px, py), cell) << gridSize << " " << px << "," << py;
     }
