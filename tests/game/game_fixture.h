@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/trace.h"
 #include "game/commands.h"
 #include "tests/app/program_fixture.h"
 #include "tests/support/board_text.h"

@@ -6,7 +6,6 @@
 #include <tuple>
 #include <utility>
 
-#include "game/commands.h"
 #include "game/stylus.h"
 #include "tests/game/game_fixture.h"
 
