@@ -4,6 +4,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "core/rules_example.h"
 #include "platform/resources/resources.h"
 #include "tests/support/board_text.h"
 
@@ -124,11 +125,15 @@ constexpr Situation AllSituations[] = {
      }},
     {"rules-example",
      [](PaintRig& rig) {
-         rig.board =
-             BoardFromRows({"┌ 1 2 ┌ ┐", "│ ┌ ┘ │ │", "│ │ 3 ┘ │", "│ └ ─ 2 │", "└ 1 3 ─ ┘"});
+         rig.board.gridSize = RulesExampleSize;
+         for (int y = 0; y < RulesExampleSize; ++y)
+             for (int x = 0; x < RulesExampleSize; ++x)
+                 rig.board.solution[CellIndex(x, y)] = RulesExample[y][x];
+         ComputeBoardOrigin(rig.board);
+         rig.board.player = rig.board.solution;
          // The line of 2 is left to draw.
-         rig.board.player =
-             LayerFromRows({"┌ 1 2 ┌ ┐", "│ . . │ │", "│ . 3 ┘ │", "│ . . 2 │", "└ 1 3 ─ ┘"});
+         for (Cell c : {Cell{2, 1}, Cell{1, 1}, Cell{1, 2}, Cell{1, 3}, Cell{2, 3}})
+             rig.board.player[CellIndex(c.x, c.y)] = 0;
          rig.settings.symbolSet = 2;
          rig.settings.stats[0][0].besttime = OwnBestEasy;
          rig.state.exampleMode = 1;
