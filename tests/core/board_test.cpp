@@ -35,10 +35,9 @@ TEST(Board, MakePieceJoinsTheSidesTowardBothNeighbours) {
 
 TEST(Board, CountDifferingCellsLooksOnlyInsideTheGrid) {
     Board board = test::BoardFromRows({"1 ─ 1", ". . .", ". . ."});
-    board.player[CellIndex(7, 2)] = 9;  // outside the 3 x 3 grid
-    board.player[CellIndex(2, 5)] = 9;
-    board.player[CellIndex(1, 0)] = 0;
-    board.player[CellIndex(2, 2)] = -13;
+    // Two cells differ inside the 3 x 3 grid; the 9s at (7, 2) and (2, 5) lie outside it.
+    board.player =
+        test::LayerFromRows({"1 . 1", ". . .", ". . │ . . . . 9", ". . .", ". . .", ". . 9"});
     EXPECT_EQ(CountDifferingCells(board), 2);
 }
 

@@ -29,14 +29,10 @@ int CountEmpty(const Layer& layer) {
 
 // The number of values on exactly two cells, and the highest value on any cell.
 std::pair<int, int> PairsAndHighest(const Board& board) {
-    std::array<int, 128> counts{};
-    for (int8_t v : board.solution)
-        counts[std::max<int8_t>(v, 0)]++;
-    int pairs = 0, highest = 0;
-    for (int v = 1; v < 128; ++v) {
-        pairs += counts[v] == 2;
-        if (counts[v] != 0) highest = v;
-    }
+    const int highest = *std::max_element(board.solution.begin(), board.solution.end());
+    int pairs = 0;
+    for (int v = 1; v <= highest; ++v)
+        pairs += std::count(board.solution.begin(), board.solution.end(), v) == 2;
     return {pairs, highest};
 }
 

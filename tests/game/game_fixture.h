@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/trace.h"
 #include "game/commands.h"
 #include "tests/app/program_fixture.h"
 #include "tests/support/board_text.h"
@@ -59,7 +58,6 @@ class GameFixture : public ProgramTest {
     Board& board{main.board};
     GameState& state{main.state};
     Settings& settings{main.settings};
-    GameContext& game{main.context};
 
   private:
     MainFrame& Started() {

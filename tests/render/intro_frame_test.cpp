@@ -9,10 +9,6 @@
 namespace velinor::test {
 namespace {
 
-bool NotBlack(COLORREF c) {
-    return c != Black;
-}
-
 class IntroFrames : public ::testing::Test {
   protected:
     // Start-up's paints: the first left pending, the set-up frame straight after it.
@@ -26,13 +22,6 @@ class IntroFrames : public ::testing::Test {
             SetBitmapLoadFails(id, false);
     }
 
-    // The client area as the screen shows it now.
-    Bitmap Shot() {
-        Bitmap shot = CreateCompatibleBitmap(240, 294);
-        DC dc(&shot);
-        BitBlt(dc, 0, 0, 240, 294, rig.driver.Screen(), 0, CommandBarHeight, Rop::SrcCopy);
-        return shot;
-    }
     // The animation frame of step f, painted at once over the whole window.
     void PaintAt(uint32_t f) {
         state.introStart = rig.driver.Now() - f * IntroTimerPeriod;
@@ -48,12 +37,12 @@ class IntroFrames : public ::testing::Test {
 };
 
 TEST_F(IntroFrames, TheFirstRequestIsLeftPendingAndTheSetUpFrameFollowsAtOnce) {
-    const Bitmap before = Shot();
+    const Bitmap before = rig.Window();
     state.introFrame = 0;
     PaintAt(0);
     EXPECT_EQ(state.introFrame, 1);
     EXPECT_TRUE(rig.frame.NeedsPaint());
-    EXPECT_TRUE(SameIn(Shot(), before, WholeWindow));
+    EXPECT_TRUE(SameIn(rig.Window(), before, WholeWindow));
     rig.driver.Wait(0);
     EXPECT_EQ(state.introFrame, 2);
     EXPECT_FALSE(rig.frame.NeedsPaint());
@@ -62,7 +51,7 @@ TEST_F(IntroFrames, TheFirstRequestIsLeftPendingAndTheSetUpFrameFollowsAtOnce) {
     PaintAt(20);
     EXPECT_EQ(state.introFrame, 2001);
     EXPECT_FALSE(rig.frame.NeedsPaint());
-    EXPECT_TRUE(SameIn(Shot(), before, WholeWindow));
+    EXPECT_TRUE(SameIn(rig.Window(), before, WholeWindow));
 }
 
 // Where the title, sparkle and ground land is pinned by the golden intro screens; these are the
@@ -107,7 +96,7 @@ TEST_F(IntroFrames, ARunThatSkipsStep42NeverShowsTheTitle) {
     rig.driver.JumpClock(2 * 60);  // two timer steps in one paint, at step 43
     rig.driver.Wait(10 * 60);
     EXPECT_EQ(state.captionPending, 0);
-    EXPECT_EQ(CountIn(Shot(), CaptionRect, NotBlack), 0);
+    EXPECT_EQ(CountIn(rig.Window(), CaptionRect, NotBlack), 0);
 }
 
 TEST_F(IntroFrames, ATapAtOneSecondEndsItAtOnce) {
@@ -115,10 +104,10 @@ TEST_F(IntroFrames, ATapAtOneSecondEndsItAtOnce) {
     rig.driver.Tap(120, 150);
     // A fresh full paint changes nothing: the game took the whole window over.
     EXPECT_EQ(state.introStart, 0u);
-    const Bitmap before = Shot();
+    const Bitmap before = rig.Window();
     rig.frame.Invalidate(false);
     rig.frame.UpdateWindow();
-    EXPECT_TRUE(SameIn(Shot(), before, WholeWindow));
+    EXPECT_TRUE(SameIn(rig.Window(), before, WholeWindow));
     EXPECT_EQ(CountIn(before, {25, 30, 225, 48}, [](COLORREF c) { return c == Magenta; }), 0);
 }
 

@@ -5,16 +5,10 @@
 #include "store/settings.h"
 
 namespace velinor::test {
-namespace {
 
-PaintFrame& Open(CWinApp& app, Board& board, GameState& state, Settings& settings) {
-    app.m_pMainWnd = std::make_unique<PaintFrame>(board, state, settings);
-    return static_cast<PaintFrame&>(*app.m_pMainWnd);
-}
-
-}  // namespace
-
-PaintRig::PaintRig() : frame(Open(app, board, state, settings)) {
+PaintRig::PaintRig()
+    : frame(static_cast<PaintFrame&>(
+          *(app.m_pMainWnd = std::make_unique<PaintFrame>(board, state, settings)))) {
     frame.ShowWindow(SW_SHOW);
     ComputeBoardOrigin(board);
     settings.lineOK = DefaultLineOK;

@@ -81,9 +81,4 @@ int CountIn(const Bitmap& image, const Rect& area, const std::function<bool(COLO
         now, area, [&](int x, int y) { return At(before, x, y); }, except);
 }
 
-::testing::AssertionResult BlackIn(const Bitmap& window, const Rect& area, const Rect& except) {
-    return Matches(
-        window, area, [](int, int) { return Black; }, except);
-}
-
 }  // namespace velinor::test

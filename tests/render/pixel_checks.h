@@ -27,6 +27,10 @@ constexpr Rect RightStroke{9, 9, 20, 11};
 constexpr Rect DownStroke{9, 9, 11, 20};
 constexpr Rect LeftStroke{0, 9, 11, 11};
 
+inline bool NotBlack(COLORREF c) {
+    return c != Black;
+}
+
 inline COLORREF At(const Bitmap& image, int x, int y) {
     return image.ColourOf(image.Value(x, y));
 }
@@ -69,8 +73,5 @@ struct BandText {
 // Every pixel of the image in `area` outside `except` equals the same pixel of `before`.
 ::testing::AssertionResult SameIn(const Bitmap& now, const Bitmap& before, const Rect& area,
                                   const Rect& except = {});
-
-// Every pixel of the image in `area` outside `except` is black.
-::testing::AssertionResult BlackIn(const Bitmap& window, const Rect& area, const Rect& except = {});
 
 }  // namespace velinor::test

@@ -1,11 +1,8 @@
-// The Options dialog on screen: its graph, reset, the colour chooser and the golden frames
-// with statistics.
+// The Options dialog on screen: its graph, reset and the colour chooser.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 
-#include "tests/support/golden.h"
 #include "tests/ui/options_fixture.h"
 
 namespace velinor::test {
@@ -69,12 +66,16 @@ TEST_F(OptionsDialogTest, AChosenColourRepaintsTheGraphOnceAfter) {
     });
 }
 
-CHOOSECOLOR given;
-std::array<COLORREF, CustomColourCount> givenCustom;
+// Checks the record as the toolkit's chooser would receive it.
 int answer;
 int FakeChooser(CHOOSECOLOR& record) {
-    given = record;
-    std::copy_n(record.lpCustColors, CustomColourCount, givenCustom.begin());
+    EXPECT_EQ(record.lStructSize, 36u);
+    EXPECT_EQ(record.hwndOwner, GetActiveWindow());
+    EXPECT_EQ(record.rgbResult, RGB(1, 1, 1));
+    EXPECT_EQ(record.Flags, 0x83u);
+    EXPECT_EQ(
+        std::count(record.lpCustColors, record.lpCustColors + CustomColourCount, DefaultLineOK),
+        16);
     record.rgbResult = RGB(7, 8, 9);
     return answer;
 }
@@ -84,30 +85,6 @@ TEST_F(OptionsDialogTest, ChooseLineColourFillsTheRecordAndTakesOnlyAResultOfOne
         answer = result;
         EXPECT_EQ(ChooseLineColour(RGB(1, 1, 1), DefaultLineOK, FakeChooser),
                   result == 1 ? RGB(7, 8, 9) : RGB(1, 1, 1));
-        EXPECT_EQ(given.lStructSize, 36u);
-        EXPECT_EQ(given.hwndOwner, GetActiveWindow());
-        EXPECT_EQ(given.rgbResult, RGB(1, 1, 1));
-        EXPECT_EQ(given.Flags, 0x83u);
-        EXPECT_EQ(std::count(givenCustom.begin(), givenCustom.end(), DefaultLineOK), 16);
-    }
-}
-
-// The whole screen once the graph is painted, in both languages, with five medium games, the
-// last of 61 s just finished.
-TEST_F(OptionsDialogTest, GoldenFramesWithStatistics) {
-    settings.difficulty = 1;
-    settings.stats[0][1] = {45000, 5, 313000, 1, {}};
-    for (int32_t ms : {45000, 95000, 70000, 52000, 61000})
-        AddTime(settings.stats[0][1].histo, ms, 1);
-    state.elapsedMs = 61000;
-    for (int32_t language : {0, 1}) {
-        settings.language = language;
-        RunOptions([&](CDialog&) {
-            driver.Wait(RepaintDelay);
-            EXPECT_TRUE(
-                MatchesGolden(language == 0 ? "options-en-statistics" : "options-fr-statistics",
-                              driver.Screen()));
-        });
     }
 }
 
