@@ -50,8 +50,7 @@ TEST(Registry, QueryReportsSizesAndLeavesATooSmallBufferAlone) {
     EXPECT_EQ(RegCloseKey(key), ErrorSuccess);
 
     key = OpenKey();
-    uint32_t type = 0;
-    uint32_t size = 0;
+    uint32_t type = 0, size = 0;
     EXPECT_EQ(RegQueryValueEx(key, "lineOK", &type, nullptr, &size), ErrorSuccess);
     EXPECT_EQ(type, REG_DWORD);
     EXPECT_EQ(size, 4u);
