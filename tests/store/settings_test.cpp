@@ -22,7 +22,7 @@ TEST(Settings, ValuesOfOtherSizesAndTypesReplaceOnlyWhatFits) {
     const std::pair<StoredValue, std::function<void(Settings&)>> cases[] = {
         {{"langue", REG_DWORD, {0x01}}, [](Settings& s) { s.language = 0x11223301; }},
         {{"player", REG_DWORD, {0x05}}, [](Settings& s) { s.player = 0x1105; }},
-        {{"histo00", REG_SZ, Bytes("abc")},
+        {{"histo00", REG_SZ, {'a', 'b', 'c'}},
          [](Settings& s) { SetHistoryText(s.stats[0][0].histo, "abc;0;"); }},
     };
     for (const auto& [value, change] : cases) {
