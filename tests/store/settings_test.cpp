@@ -5,6 +5,7 @@
 #include <climits>
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "platform/registry/registry.h"
 #include "store/registry_schema.h"
@@ -16,17 +17,12 @@ namespace {
 
 using namespace test;
 
-std::vector<uint8_t> Dword(uint32_t value) {
-    return {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-            static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
-}
-
 // A store written by hand with one value: a load replaces what fits of its field, the rest stay.
 TEST(Settings, ValuesOfOtherSizesAndTypesReplaceOnlyWhatFits) {
     const std::pair<StoredValue, std::function<void(Settings&)>> cases[] = {
         {{"langue", REG_DWORD, {0x01}}, [](Settings& s) { s.language = 0x11223301; }},
         {{"player", REG_DWORD, {0x05}}, [](Settings& s) { s.player = 0x1105; }},
-        {{"histo00", REG_SZ, Bytes("abc")},
+        {{"histo00", REG_SZ, {'a', 'b', 'c'}},
          [](Settings& s) { SetHistoryText(s.stats[0][0].histo, "abc;0;"); }},
     };
     for (const auto& [value, change] : cases) {
@@ -43,10 +39,11 @@ TEST(Settings, ValuesOfOtherSizesAndTypesReplaceOnlyWhatFits) {
 }
 
 TEST(Settings, StoredDifficultyIsClampedAtStartUpOnly) {
-    const std::pair<int32_t, int32_t> cases[] = {{3, 2}, {1, 1}, {INT_MIN, 0}};
-    for (auto [stored, atStartUp] : cases) {
+    // Stored bytes, their value, the value at start-up.
+    const std::tuple<std::vector<uint8_t>, int32_t, int32_t> cases[] = {
+        {{3, 0, 0, 0}, 3, 2}, {{1, 0, 0, 0}, 1, 1}, {{0, 0, 0, 0x80}, INT_MIN, 0}};
+    for (const auto& [bytes, stored, atStartUp] : cases) {
         TempStore store;
-        auto bytes = Dword(static_cast<uint32_t>(stored));
         ASSERT_EQ(WriteValue(SettingsKeyPath, {"size", REG_DWORD, bytes}), ErrorSuccess);
         Settings settings = Defaults();
         EXPECT_EQ(settings.difficulty, atStartUp) << stored;

@@ -2,9 +2,13 @@
 // stored record, with defaults only where a value or the whole store cannot be trusted; a store it
 // must not write keeps its bytes, and nothing is left beside it.
 #include <gtest/gtest.h>
+#include <linux/capability.h>
 #include <signal.h>
 #include <sqlite3.h>
+#include <sys/mman.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <functional>
@@ -12,13 +16,12 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "store/registry_schema.h"
 #include "store/settings.h"
 #include "tests/store/settings_samples.h"
-#include "tests/support/child_process.h"
 #include "tests/support/temp_store.h"
 
 namespace velinor {
@@ -27,7 +30,39 @@ namespace {
 using namespace test;
 namespace fs = std::filesystem;
 using Bytes = std::vector<char>;
-using Change = std::function<void(Settings&)>;
+
+// Runs body in a child process, as a program of its own, and brings its result back; nothing
+// when a signal ended the child.
+template <class Result>
+std::optional<Result> InChild(const std::function<Result()>& body) {
+    static_assert(std::is_trivially_copyable_v<Result>);
+    void* shared =
+        mmap(nullptr, sizeof(Result), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    if (shared == MAP_FAILED) return std::nullopt;
+    const pid_t child = fork();
+    if (child == 0) {
+        *static_cast<Result*>(shared) = body();
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    std::optional<Result> result;
+    if (child > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        result = *static_cast<Result*>(shared);
+    munmap(shared, sizeof(Result));
+    return result;
+}
+
+// Root passes every permission check; without these capabilities it meets the mode bits as the
+// files' owner, like anyone else.
+inline void HonourFileModes() {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3] = {};
+    if (syscall(SYS_capget, &header, data) != 0) return;
+    for (int capability : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH})
+        data[capability / 32].effective &= ~(1u << (capability % 32));
+    syscall(SYS_capset, &header, data);
+}
 
 // Room for one page of a store, not for the journal that a save writes first.
 constexpr rlim_t FullDiskBytes = 4096;
@@ -84,33 +119,6 @@ void ExpectNeitherWrittenNorRead(const TempStore& store, const std::string& what
     EXPECT_NE(SaveSettings(OneMoreGame(Distinct())), 0) << what;
     EXPECT_EQ(FolderContents(store.folder()), before) << what;
     EXPECT_EQ(Defaults(), FirstRun) << what;
-}
-
-// Start-up, then the save after one more game.
-struct GameRun {
-    Settings atStartUp;
-    int32_t saved;
-};
-
-GameRun StartAndSaveGame() {
-    GameRun run{};
-    InitSettings(run.atStartUp);
-    run.saved = SaveSettings(OneMoreGame(run.atStartUp));
-    return run;
-}
-
-// A store holding Distinct() but for the values `missing` sets back to their defaults is read so,
-// and the next save writes every value back.
-void ExpectReadWithout(const Change& missing, const std::string& what) {
-    Settings expected = Distinct();
-    missing(expected);
-    GameRun run = StartAndSaveGame();
-    EXPECT_EQ(run.atStartUp, expected) << what;
-    EXPECT_EQ(run.saved, 0) << what;
-    Settings reloaded = FirstRun;
-    EXPECT_EQ(LoadSettings(reloaded), 0) << what;
-    EXPECT_EQ(reloaded, OneMoreGame(expected)) << what;
-    EXPECT_EQ(ReadValues(SettingsKeyPath).size(), 37u) << what;
 }
 
 // Another program's database, or ours with its tables reshaped (`ours`: saved to first).
@@ -209,79 +217,69 @@ TEST(StoreFaults, ADamagedStoreIsNeitherWrittenNorReadAndNeverMixed) {
 }
 
 // A store the run may read but not write loads, and its save fails silently; one it could not
-// read at start-up is not written in that run, even once it could be.
+// read at start-up is not written in that run, even once it could be. A full disk, or a file-size
+// limit, fails the save instead of ending the program and leaves the store as it was; with room
+// again, the next save lands.
 TEST(StoreFaults, AStoreThatCannotBeWrittenOrWasNotReadKeepsItsBytes) {
     using fs::perms;
     const perms readOnly = perms::owner_read | perms::owner_exec;
     const perms writable = readOnly | perms::owner_write,
                 rw = perms::owner_read | perms::owner_write;
-    // Folder, file at start-up, file at the save.
-    const std::tuple<perms, perms, perms> cases[] = {
-        {readOnly, rw, rw},
-        {writable, perms::owner_read, perms::owner_read},
-        {readOnly, perms::owner_read, perms::owner_read},
-        {writable, perms::none, rw}};
-    for (const auto& [folder, atStartUp, atSave] : cases) {
+    struct Case {
+        bool stored;  // otherwise an empty file, which start-up treats as no store
+        perms folder, atStartUp, atSave;
+        bool fullDisk;
+    };
+    const Case cases[] = {
+        {true, readOnly, rw, rw, false},
+        {true, writable, perms::owner_read, perms::owner_read, false},
+        {true, readOnly, perms::owner_read, perms::owner_read, false},
+        {true, writable, perms::none, rw, false},
+        {false, writable, rw, rw, true},
+        {true, writable, rw, rw, true},
+    };
+    for (const Case& c : cases) {
+        const std::string what = "case " + std::to_string(&c - cases);
         TempStore store;
-        ASSERT_EQ(SaveSettings(Distinct()), 0);
+        if (c.stored) {
+            ASSERT_EQ(SaveSettings(Distinct()), 0);
+        } else {
+            WriteFile(store.file(), {});
+        }
         const auto before = FolderContents(store.folder());
-        fs::permissions(store.file(), atStartUp);
-        fs::permissions(store.folder(), folder);
-        auto run = InChild<GameRun>([&, atSave = atSave] {
+        fs::permissions(store.file(), c.atStartUp);
+        fs::permissions(store.folder(), c.folder);
+        struct Run {  // start-up, the save after one more game, then one with room again
+            Settings atStartUp;
+            int32_t saved;
+            bool untouched;  // the file's bytes, and no other file beside it
+            Settings reloaded;
+        };
+        auto run = InChild<Run>([&] {
             HonourFileModes();
-            GameRun result{};
+            signal(SIGXFSZ, SIG_DFL);  // at its default the signal would end the program
+            rlimit room{};
+            getrlimit(RLIMIT_FSIZE, &room);
+            const rlimit full{c.fullDisk ? FullDiskBytes : room.rlim_cur, room.rlim_max};
+            setrlimit(RLIMIT_FSIZE, &full);
+            Run result{{}, 0, false, FirstRun};
             InitSettings(result.atStartUp);
-            fs::permissions(store.file(), atSave);
+            fs::permissions(store.file(), c.atSave);
             result.saved = SaveSettings(OneMoreGame(result.atStartUp));
+            result.untouched = FolderContents(store.folder()) == before;
+            setrlimit(RLIMIT_FSIZE, &room);
+            if (c.fullDisk && SaveSettings(OneMoreGame(result.atStartUp)) == 0)
+                LoadSettings(result.reloaded);
             return result;
         });
         fs::permissions(store.folder(), writable);
         fs::permissions(store.file(), rw);
-        const std::string what = "modes " + std::to_string(int(folder)) +
-                                 std::to_string(int(atStartUp)) + std::to_string(int(atSave));
-        ASSERT_TRUE(run) << what;
-        EXPECT_EQ(run->atStartUp, atStartUp == perms::none ? FirstRun : Distinct()) << what;
+        ASSERT_TRUE(run) << "ended by a signal, " << what;
+        const bool read = c.stored && c.atStartUp != perms::none;
+        EXPECT_EQ(run->atStartUp, read ? Distinct() : FirstRun) << what;
         EXPECT_NE(run->saved, 0) << what;
-        EXPECT_EQ(FolderContents(store.folder()), before) << what;  // no journal or other file left
-    }
-}
-
-// A full disk, or a file-size limit: the save fails instead of ending the program and leaves the
-// store as it was (a missing one as an empty file, which the next start treats as none); with
-// room again, the next save lands.
-TEST(StoreFaults, AFullDiskFailsTheSaveAndLosesNoHistory) {
-    for (bool existing : {false, true}) {
-        TempStore store;
-        if (existing) {
-            ASSERT_EQ(SaveSettings(Distinct()), 0);
-        }
-        const Bytes before = FileBytes(store.file());
-        struct FullDiskRun {
-            GameRun full;
-            bool untouched;  // the file's bytes, and no other file beside it
-            Settings reloaded;
-        };
-        auto run = InChild<FullDiskRun>([&] {
-            signal(SIGXFSZ, SIG_DFL);  // at its default the signal would end the program
-            rlimit room{};
-            getrlimit(RLIMIT_FSIZE, &room);
-            rlimit full = room;
-            full.rlim_cur = FullDiskBytes;
-            setrlimit(RLIMIT_FSIZE, &full);
-            FullDiskRun result{StartAndSaveGame(), false, FirstRun};
-            result.untouched =
-                FileBytes(store.file()) == before && FolderContents(store.folder()).size() == 1;
-            setrlimit(RLIMIT_FSIZE, &room);
-            if (SaveSettings(OneMoreGame(result.full.atStartUp)) == 0)
-                LoadSettings(result.reloaded);
-            return result;
-        });
-        ASSERT_TRUE(run) << "ended by a signal, existing store: " << existing;
-        const Settings stored = existing ? Distinct() : FirstRun;
-        EXPECT_EQ(run->full.atStartUp, stored);
-        EXPECT_NE(run->full.saved, 0);
-        EXPECT_TRUE(run->untouched);
-        EXPECT_EQ(run->reloaded, OneMoreGame(stored));
+        EXPECT_TRUE(run->untouched) << what;
+        EXPECT_EQ(run->reloaded, c.fullDisk ? OneMoreGame(run->atStartUp) : FirstRun) << what;
     }
 }
 
@@ -298,19 +296,14 @@ TEST(StoreFaults, RowsWithNullsOrValuesOfAnotherTypeAreMissing) {
         return std::vector<std::string>{edit(declared, lifted), statement, edit(lifted, declared)};
     };
     const std::string update = "UPDATE registry_values SET ";
-    // The statements, each on a connection of its own, and the field left missing (nothing: the
+    // The statements, each on a connection of its own, and the value left missing (nothing: the
     // whole store is refused).
-    const std::pair<std::vector<std::string>, Change> cases[] = {
-        {{update + "name = CAST(name AS BLOB) WHERE name = 'langue'"},
-         [](Settings& s) { s.language = FirstRun.language; }},
-        {{update + "type = 'dword' WHERE name = 'size'"},
-         [](Settings& s) { s.difficulty = FirstRun.difficulty; }},
-        {{update + "data = 1 WHERE name = 'player'"},
-         [](Settings& s) { s.player = FirstRun.player; }},
-        {{update + "checksum = 0.5 WHERE name = 'set'"},
-         [](Settings& s) { s.symbolSet = FirstRun.symbolSet; }},
-        {{update + "type = type + 4294967296 WHERE name = 'lineVI'"},  // 33 bits
-         [](Settings& s) { s.lineVI = FirstRun.lineVI; }},
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{update + "name = CAST(name AS BLOB) WHERE name = 'langue'"}, "langue"},
+        {{update + "type = 'dword' WHERE name = 'size'"}, "size"},
+        {{update + "data = 1 WHERE name = 'player'"}, "player"},
+        {{update + "checksum = 0.5 WHERE name = 'set'"}, "set"},
+        {{update + "type = type + 4294967296 WHERE name = 'lineVI'"}, "lineVI"},  // 33 bits
         {withNull("name TEXT",
                   "INSERT INTO registry_values VALUES('Software\\QTX\\Velinor', "
                   "NULL, 4, x'01', 0)"),
@@ -322,12 +315,21 @@ TEST(StoreFaults, RowsWithNullsOrValuesOfAnotherTypeAreMissing) {
         ASSERT_EQ(SaveSettings(Distinct()), 0);
         for (const std::string& statement : sql)
             RunSql(store.file(), statement);
-        if (missing) {
-            EXPECT_EQ(ReadValues(SettingsKeyPath).size(), 36u) << sql[0];
-            ExpectReadWithout(missing, sql[0]);
-        } else {
+        if (!missing) {
             ExpectNeitherWrittenNorRead(store, sql[1]);
+            continue;
         }
+        // Read as its default, the rest as stored; the next save writes every value back.
+        EXPECT_EQ(ReadValues(SettingsKeyPath).size(), 36u) << missing;
+        auto expected = Fields(Distinct());
+        expected[missing] = Fields(FirstRun).at(missing);
+        Settings atStartUp, reloaded = FirstRun;
+        InitSettings(atStartUp);
+        EXPECT_EQ(Fields(atStartUp), expected) << missing;
+        EXPECT_EQ(SaveSettings(OneMoreGame(atStartUp)), 0) << missing;
+        EXPECT_EQ(LoadSettings(reloaded), 0) << missing;
+        EXPECT_EQ(reloaded, OneMoreGame(atStartUp)) << missing;
+        EXPECT_EQ(ReadValues(SettingsKeyPath).size(), 37u) << missing;
     }
 }
 

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "platform/registry/registry.h"
@@ -78,10 +77,6 @@ inline RegResult WriteValue(const char* keyPath, const StoredValue& value) {
     RegSetValueEx(key, value.name.c_str(), value.type, value.bytes.data(),
                   static_cast<uint32_t>(value.bytes.size()));
     return RegCloseKey(key);
-}
-
-inline std::vector<uint8_t> Bytes(std::string_view text) {
-    return {text.begin(), text.end()};
 }
 
 }  // namespace velinor::test

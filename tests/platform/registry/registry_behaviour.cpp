@@ -10,7 +10,6 @@
 namespace velinor {
 namespace {
 
-using namespace std::string_view_literals;
 using namespace test;
 
 TEST(Registry, OnlyCreatedKeysAndTheKeysAboveThemOpen) {
@@ -27,7 +26,7 @@ TEST(Registry, OnlyCreatedKeysAndTheKeysAboveThemOpen) {
 TEST(Registry, ValuesKeepTheirTypeAndExactBytesInWritingOrder) {
     FreshStore store;
     std::vector<StoredValue> values = {
-        {"version", REG_SZ, Bytes("1\0.\0"sv)},
+        {"version", REG_SZ, {'1', 0, '.', 0}},
         {"langue", REG_DWORD, {0x01, 0x00, 0x00, 0x00}},
         {"player", REG_DWORD, {0x01, 0x00}},
         {"raw", 0x99, {0xFF, 0x00, 0x80}},
@@ -50,8 +49,7 @@ TEST(Registry, QueryReportsSizesAndLeavesATooSmallBufferAlone) {
     EXPECT_EQ(RegCloseKey(key), ErrorSuccess);
 
     key = OpenKey();
-    uint32_t type = 0;
-    uint32_t size = 0;
+    uint32_t type = 0, size = 0;
     EXPECT_EQ(RegQueryValueEx(key, "lineOK", &type, nullptr, &size), ErrorSuccess);
     EXPECT_EQ(type, REG_DWORD);
     EXPECT_EQ(size, 4u);

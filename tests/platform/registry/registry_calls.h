@@ -10,9 +10,9 @@ namespace velinor::test {
 
 inline constexpr const char* KeyPath = "Software\\QTX\\Velinor";
 
-inline HKEY CreateKey() {
+inline HKEY CreateKey(RegResult expected = ErrorSuccess) {
     HKEY key = nullptr;
-    EXPECT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, KeyPath, "parameters", &key), ErrorSuccess);
+    EXPECT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, KeyPath, "parameters", &key), expected);
     return key;
 }
 

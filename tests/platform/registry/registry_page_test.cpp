@@ -86,13 +86,12 @@ TEST(PageRegistry, TextThatIsNotARecordIsNeverReadNorOverwritten) {
         "velinor-registry 1\nvalues\tK\t\nend\n",                             // an unknown line
     };
     for (const char* text : junk) {
+        SCOPED_TRACE(text);
         FreshStore store;
         storage.text = text;
-        EXPECT_EQ(DecodeRegistry(text), std::nullopt) << text;
-        HKEY key = nullptr;
-        EXPECT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, KeyPath, &key), ErrorRegistryIoFailed) << text;
-        EXPECT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, KeyPath, "", &key), ErrorRegistryIoFailed)
-            << text;
+        EXPECT_EQ(DecodeRegistry(text), std::nullopt);
+        OpenKey(KeyPath, ErrorRegistryIoFailed);
+        CreateKey(ErrorRegistryIoFailed);
         EXPECT_EQ(storage.text, text);
     }
 }
@@ -103,14 +102,13 @@ TEST(PageRegistry, StorageThatRefusesLeavesWhatItHeld) {
     storage.text = sample;
     // Turned off: nothing can be read, so nothing is opened.
     storage.readable = false;
-    HKEY key = nullptr;
-    EXPECT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, KeyPath, &key), ErrorRegistryIoFailed);
-    EXPECT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, KeyPath, "", &key), ErrorRegistryIoFailed);
+    OpenKey(KeyPath, ErrorRegistryIoFailed);
+    CreateKey(ErrorRegistryIoFailed);
 
     // Full: a save fails as a whole and the old text stays.
     storage.readable = true;
     storage.writable = false;
-    key = CreateKey();
+    HKEY key = CreateKey();
     Set(key, {"besttime0", REG_DWORD, {1, 0, 0, 0}});
     EXPECT_EQ(RegCloseKey(key), ErrorRegistryIoFailed);
     EXPECT_EQ(storage.text, sample);
@@ -125,20 +123,18 @@ TEST(PageRegistry, SavesFromTwoTabsNeverMix) {
     // Both tabs read the same store, then save whole records one after the other.
     HKEY first = CreateKey();
     HKEY second = CreateKey();
-    for (const char* name : {"totalplay0", "totaltime0", "besttime0"}) {
-        Set(first, {name, REG_DWORD, {1, 0, 0, 0}});
-        Set(second, {name, REG_DWORD, {2, 0, 0, 0}});
+    std::vector<StoredValue> values;  // the first tab's, then one only the second tab writes
+    for (const char* name : {"totalplay0", "totaltime0", "besttime0", "language"})
+        values.push_back({name, REG_DWORD, {1, 0, 0, 0}});
+    for (size_t i = 0; i < 3; ++i) {
+        Set(first, values[i]);
+        Set(second, {values[i].name, REG_DWORD, {2, 0, 0, 0}});
     }
-    Set(second, {"language", REG_DWORD, {1, 0, 0, 0}});
+    Set(second, values[3]);
     EXPECT_EQ(RegCloseKey(second), ErrorSuccess);
     EXPECT_EQ(RegCloseKey(first), ErrorSuccess);
     // The last save is there whole; the value only the other tab wrote is kept beside it.
-    EXPECT_EQ(ReadValues(KeyPath), (std::vector<StoredValue>{
-                                       {"totalplay0", REG_DWORD, {1, 0, 0, 0}},
-                                       {"totaltime0", REG_DWORD, {1, 0, 0, 0}},
-                                       {"besttime0", REG_DWORD, {1, 0, 0, 0}},
-                                       {"language", REG_DWORD, {1, 0, 0, 0}},
-                                   }));
+    EXPECT_EQ(ReadValues(KeyPath), values);
 }
 
 }  // namespace

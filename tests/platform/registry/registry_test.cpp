@@ -49,14 +49,11 @@ TEST(Registry, StoreLivesWhereTheVariablesSayAndItsFoldersAreMade) {
         for (int i = 0; i < 3; ++i)
             c[i] != nullptr ? setenv(names[i], place(c[i]).c_str(), 1) : unsetenv(names[i]);
         const std::string expected = place(c[3]);
+        SCOPED_TRACE(expected);
         EXPECT_EQ(RegistryFilePath(), expected);
-        HKEY key = nullptr;
-        RegResult created = RegCreateKeyEx(HKEY_CURRENT_USER, KeyPath, "", &key);
-        EXPECT_EQ(created, expected.empty() ? ErrorFileNotFound : ErrorSuccess) << expected;
-        if (created == ErrorSuccess) {
-            EXPECT_EQ(RegCloseKey(key), ErrorSuccess);
-        }
-        EXPECT_EQ(std::filesystem::is_regular_file(expected), !expected.empty()) << expected;
+        HKEY key = CreateKey(expected.empty() ? ErrorFileNotFound : ErrorSuccess);
+        EXPECT_EQ(RegCloseKey(key), expected.empty() ? ErrorInvalidHandle : ErrorSuccess);
+        EXPECT_EQ(std::filesystem::is_regular_file(expected), !expected.empty());
     }
     setenv(names[1], dataHome.c_str(), 1);
     setenv(names[2], home.c_str(), 1);

@@ -8,28 +8,22 @@
 
 #include "platform/gdi/gdi.h"
 #include "platform/sdl/sdl.h"
-#include "tests/platform/window/sample_app.h"
+#include "tests/platform/window/shell_fixture.h"
 
 namespace velinor {
 namespace {
 
-using Log = std::vector<std::string>;
+using test::Log;
 
-struct Sdl : ::testing::Test {
+struct Sdl : test::ShellTest<SdlBackend> {
     static void SetUpTestSuite() { setenv("SDL_VIDEODRIVER", "dummy", 1); }
-    SdlBackend backend{2};
-    test::SampleApp app;
-    test::SampleFrame* frame = nullptr;
-
     void SetUp() override {
-        ASSERT_TRUE(backend.Ok()) << backend.Error();
-        ASSERT_TRUE(app.InitInstance());
-        frame = &app.Frame();
-        frame->log.clear();
+        ASSERT_TRUE(driver.Ok()) << driver.Error();
+        ShellTest::SetUp();
     }
     // Runs the loop until two messages other than paints have come.
     Log TwoMessages() {
-        backend.System().RunUntil([&] {
+        driver.System().RunUntil([&] {
             std::erase(frame->log, "paint");
             return frame->log.size() >= 2;
         });

@@ -30,7 +30,7 @@ struct Dialogs : ::testing::Test {
 };
 
 TEST_F(Dialogs, AnIndexOutOfRangeChecksNoneAndCancelTakesNothingBack) {
-    dialog.initialIndex = 3;  // the groups have two and three radios
+    dialog.difficulty = 3;  // the groups have two and three radios
     driver.AnswerNext([&](CDialog&) {
         EXPECT_EQ(dialog.GetRadioIndex(1018), -1);
         driver.Click(1020);
@@ -90,31 +90,25 @@ TEST(MultiLineEdit, ScrollsToTheNearestWholeLineWithinTheText) {
         EXPECT_EQ(ClampScroll(edit, {5, wanted}), (Point{0, expected})) << wanted;
 }
 
-struct Chooser : Dialogs {
+TEST_F(Dialogs, TheSpectrumOnlyWhenFullyOpenAddedColoursGoBackAndBadRecordsOpenNothing) {
     std::array<COLORREF, 16> custom{};
+    custom.fill(RGB(0, 80, 0));
     CHOOSECOLOR record{.lStructSize = ChooseColorRecordSize,
                        .rgbResult = RGB(12, 34, 56),
                        .lpCustColors = custom.data(),
-                       .Flags = CC_RGBINIT | CC_FULLOPEN | CC_SOLIDCOLOR};
-    void SetUp() override { custom.fill(RGB(0, 80, 0)); }
-    static ColourChooserDialog& AsChooser(CDialog& d) {
-        return static_cast<ColourChooserDialog&>(d);
-    }
-};
-
-TEST_F(Chooser, TheSpectrumOnlyWhenFullyOpenAddedColoursGoBackAndBadRecordsOpenNothing) {
-    record.Flags = CC_RGBINIT;
+                       .Flags = CC_RGBINIT};
+    auto colour = [](CDialog& d) { return static_cast<ColourChooserDialog&>(d).Colour(); };
     driver.AnswerNext([&](CDialog& d) {
         EXPECT_EQ(d.Kind(), ModalKind::ColourChooser);
         TapClient(d, 10, 190);  // below the custom colours: no spectrum there
-        EXPECT_EQ(AsChooser(d).Colour(), RGB(12, 34, 56));
+        EXPECT_EQ(colour(d), RGB(12, 34, 56));
     });
     EXPECT_EQ(ChooseColor(record), 0);
     record.Flags = CC_FULLOPEN;  // no first colour: black; the spectrum is there
     driver.AnswerNext([&](CDialog& d) {
-        EXPECT_EQ(AsChooser(d).Colour(), RGB(0, 0, 0));
+        EXPECT_EQ(colour(d), RGB(0, 0, 0));
         TapClient(d, 10, 190);
-        EXPECT_NE(AsChooser(d).Colour(), RGB(0, 0, 0));
+        EXPECT_NE(colour(d), RGB(0, 0, 0));
         driver.Click(712);  // "Add"
         driver.Click(IDOK);
     });

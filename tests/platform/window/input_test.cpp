@@ -3,13 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/headless/headless.h"
 #include "platform/window/message_box.h"
 #include "tests/platform/window/shell_fixture.h"
 
 namespace velinor {
 namespace {
 
-using Stylus = test::ShellTest;
+using Stylus = test::ShellTest<HeadlessDriver>;
 using test::Log;
 
 TEST_F(Stylus, TooLateOrTooFarIsAPressAndSoonAndNearADoubleTap) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/gdi/gdi.h"
+#include "platform/headless/headless.h"
 #include "tests/platform/window/shell_fixture.h"
 
 namespace velinor {
@@ -61,7 +62,7 @@ TEST(Tables, APaintLeftPendingComesAgainAndANeverEndingOneIsGivenUp) {
     }
 }
 
-using Shell = test::ShellTest;
+using Shell = test::ShellTest<HeadlessDriver>;
 
 TEST_F(Shell, InvalidationsCoalesceIntoOnePaintOnceTheQueueIsEmpty) {
     frame->PostMessage(WM_COMMAND, 40005);

@@ -40,13 +40,6 @@ void SampleFrame::OnTimer(uint32_t id) {
     log.push_back("timer " + std::to_string(id) + " at " + std::to_string(GetTickCount()));
 }
 
-bool SampleDialog::OnInitDialog() {
-    CDialog::OnInitDialog();
-    difficulty = initialIndex;
-    UpdateData(false);
-    return true;
-}
-
 void SampleDialog::DoDataExchange(CDataExchange& dx) {
     DDX_Radio(dx, 1018, difficulty);
     DDX_Text(dx, 1024, summary);

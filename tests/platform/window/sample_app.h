@@ -44,13 +44,11 @@ class SampleDialog : public CDialog {
   public:
     SampleDialog() : CDialog(SampleDialogId) {}
 
-    // What OnInitDialog puts in the members before they go to the controls.
-    int initialIndex = 0;
+    // The members the controls are filled from when the dialog opens.
     int difficulty = -1;
     std::string summary = "Total played: 3 during 3'0\"4";
 
   protected:
-    bool OnInitDialog() override;
     void DoDataExchange(CDataExchange& dx) override;
 };
 

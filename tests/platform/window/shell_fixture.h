@@ -1,15 +1,15 @@
-// The sample program started on the headless back end, its frame's log empty.
+// The sample program started on a back end, its frame's log empty.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include "platform/headless/headless.h"
 #include "tests/platform/window/sample_app.h"
 
 namespace velinor::test {
 
+template <class Backend>
 struct ShellTest : ::testing::Test {
-    HeadlessDriver driver;
+    Backend driver;
     SampleApp app;
     SampleFrame* frame = nullptr;
 
